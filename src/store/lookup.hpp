@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/failure.hpp"
+
+namespace varnel {
+
+// One row of a result, its values read as text (NULL reads as the empty text).
+class Row {
+public:
+    Row(std::vector<std::string> names, std::vector<std::string> values);
+
+    std::size_t size() const { return values_.size(); }
+    // Untrimmed values, by position or by column name (names compare without case).
+    const std::string& Text(std::size_t column) const;
+    const std::string& Text(std::string_view name) const;
+    // Trimmed of blanks and control characters, as most readings take their values.
+    std::string Trimmed(std::size_t column) const;
+    std::string Trimmed(std::string_view name) const;
+    bool Has(std::string_view name) const;
+
+private:
+    std::vector<std::string> names_;
+    std::vector<std::string> values_;
+};
+
+// Runs one statement on a read-only connection of its own to `file`, reads at most `limit`
+// rows and closes the connection. Every failure throws StoreError; a missing file is never
+// created.
+std::vector<Row> QueryRows(const std::filesystem::path& file, std::string_view sql,
+                           std::size_t limit = static_cast<std::size_t>(-1));
+std::optional<Row> QueryFirstRow(const std::filesystem::path& file, std::string_view sql);
+
+// The three ways a lookup can fail. Unguarded lookups call the functions above directly and
+// let StoreError through; these two wrap a lookup for the other two behaviours.
+
+// Swallowed: a failure answers the lookup's empty result.
+template <typename Lookup>
+auto SwallowFailure(Lookup&& lookup) -> decltype(lookup()) {
+    try {
+        return lookup();
+    } catch (const StoreError&) {
+        return {};
+    }
+}
+
+// Silent cancel: a failure ends the command without a message.
+template <typename Lookup>
+auto CancelOnFailure(Lookup&& lookup) -> decltype(lookup()) {
+    try {
+        return lookup();
+    } catch (const StoreError&) {
+        throw CommandCancelled();
+    }
+}
+
+}  // namespace varnel

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli.hpp"
+#include "text/gbk.hpp"
+
+namespace varnel::cli {
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result RunCli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = Run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Cli, LunarPrintsOneLinePerDate) {
+    const Result r = RunCli({"lunar", "1980-9-11", "2023-03-22", "1900-1-30", "2101-01-01"});
+    EXPECT_EQ(r.status, kExitOk);
+    EXPECT_EQ(r.out,
+              "1980 8 3 0 庚申(猴年)八月初三\n"
+              "2023 2 1 1 癸卯(兔年)闰二月初一\n"
+              "0 0 0 0\n"
+              "0 0 0 0\n");
+}
+
+TEST(Cli, LunarWithABadDateIsAConversionError) {
+    const Result r = RunCli({"lunar", "1980-2-30"});
+    EXPECT_EQ(r.status, kExitError);
+    EXPECT_EQ(r.err, "'1980-2-30' is not a valid date\n");
+}
+
+TEST(Cli, SolarConvertsALunarDate) {
+    EXPECT_EQ(RunCli({"solar", "1980-8-3"}).out, "1980-09-11\n");
+    EXPECT_EQ(RunCli({"solar", "2023-2-1", "--leap"}).out, "2023-03-22\n");
+    EXPECT_EQ(RunCli({"solar", "2023-3-1", "--leap"}).out, "0001-01-01\n");
+    EXPECT_EQ(RunCli({"solar", "2023-1-30"}).out, "0001-01-01\n");
+    EXPECT_EQ(RunCli({"solar", "2023-x-1"}).status, kExitError);
+}
+
+TEST(Cli, JieqiPrintsTheYearsTerms) {
+    const Result r = RunCli({"jieqi", "2021"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    std::istringstream lines(r.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);) rows.push_back(line);
+    ASSERT_EQ(rows.size(), 24u);
+    EXPECT_EQ(rows[0].substr(0, rows[0].find('\t')), "小寒");
+    EXPECT_EQ(rows[2].rfind("立春\t2021-02-03 22:5", 0), 0u) << rows[2];
+    EXPECT_EQ(rows[23].substr(0, rows[23].find('\t')), "冬至");
+}
+
+TEST(Cli, JieqiOutsideTheTableIsANotice) {
+    const Result r = RunCli({"jieqi", "1899"});
+    EXPECT_EQ(r.status, kExitNotice);
+    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(r.err.empty());
+}
+
+TEST(Cli, GbkOutputOnRequest) {
+    const Result r = RunCli({"--encoding", "gbk", "lunar", "1980-9-11"});
+    EXPECT_EQ(r.out, ToGbk("1980 8 3 0 庚申(猴年)八月初三\n"));
+}
+
+TEST(Cli, UsageErrors) {
+    EXPECT_EQ(RunCli({}).status, kExitUsage);
+    EXPECT_EQ(RunCli({"nonsense"}).status, kExitUsage);
+    EXPECT_EQ(RunCli({"lunar"}).status, kExitUsage);
+    EXPECT_EQ(RunCli({"jieqi", "2021", "--bogus"}).status, kExitUsage);
+    EXPECT_EQ(RunCli({"--encoding", "latin1", "lunar", "1980-1-1"}).status, kExitUsage);
+    const Result help = RunCli({"--help"});
+    EXPECT_EQ(help.status, kExitOk);
+    EXPECT_NE(help.out.find("jieqi YYYY"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace varnel::cli

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "calendar/lunar.hpp"
+#include "calendar/sexagenary.hpp"
+#include "store/lookup.hpp"
+#include "store/paths.hpp"
+#include "store/quote.hpp"
+#include "text/date_serial.hpp"
+
+namespace varnel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string One(const fs::path& file, const std::string& sql) {
+    const auto row = QueryFirstRow(file, sql);
+    return row ? row->Trimmed(0) : std::string("<no row>");
+}
+
+TEST(Knowledge, EveryTableAndColumnTheReadingsUse) {
+    const std::map<fs::path, std::vector<std::string>> tables = {
+        {DreamPath(),
+         {"select year, weight from chenggu1", "select month2, weight from chenggu2",
+          "select day2, weight from chenggu3", "select time, weight from chenggu4",
+          "select weight, content, content2 from chenggu", "select num, title, jx, content from shouji"}},
+        {BrennFilePath(),
+         {"select hanzi, num from bihua", "select zhiwen, content from zhiwen",
+          "select id, title, content from zhuge", "select title, content from ndeq",
+          "select title, content from aiqing", "select title, content from mingren",
+          "select title, content from baojian", "select title, content from qingxv",
+          "select title, content from shiye", "select title, djc, content from sancai",
+          "select title, yy from sancai2009", "select num, yy, jx, \"as\", content from \"81\"",
+          "select num, content from namefx"}},
+        {BrennBirthPath(),
+         {"select Cid, Tite, content from Noter", "select bihua, intro from QQpd",
+          "select gn, nn, suici, tszf, wuhang, cong, pzbj, jsyq, yi, xsyq, ji from huangdao",
+          "select id, xingl, intro from xing"}},
+        {TgcodePath(),
+         {"select hz, wh from hzwh", "select jiazi, ShiShen from Shishen",
+          "select jiazi, layin, ws from jiazi", "select wh, sj, sjrs from sjrs",
+          "select tg, dz, content from qtbj", "select YearA, JQ, SJ from JQ",
+          "select ID, GuaCode, GuaTite, GuaValue from \"64gua\""}},
+    };
+    for (const auto& [file, statements] : tables) {
+        for (const auto& sql : statements) EXPECT_NO_THROW(QueryRows(file, sql, 1)) << sql;
+    }
+    for (const char* name :
+         {"niangan.txt", "nianzhi.txt", "yuezhi.txt", "rigan.txt", "rizhi.txt", "rizhu.txt", "rizhus.txt"}) {
+        EXPECT_TRUE(fs::is_regular_file(ShenshaDir() / name)) << name;
+    }
+}
+
+TEST(Knowledge, ElementOfEveryStemAndBranch) {
+    const std::string stems = "木木火火土土金金水水";
+    const std::string branches = "水土木木土火火土金金土水";
+    EXPECT_EQ(QueryRows(TgcodePath(), "select hz from hzwh").size(), 22u);
+    for (std::size_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(One(TgcodePath(), "select wh from hzwh where hz like " + SqlContains(StemNames[i])),
+                  stems.substr(3 * (i), 3))
+            << StemNames[i];
+    }
+    for (std::size_t i = 0; i < 12; ++i) {
+        EXPECT_EQ(One(TgcodePath(), "select wh from hzwh where hz like " + SqlContains(BranchNames[i])),
+                  branches.substr(3 * i, 3))
+            << BranchNames[i];
+    }
+}
+
+// The ten gods follow from the elements: same element, the element the day stem produces,
+// the one it controls, the one that controls it, the one that produces it; each split by
+// whether the two stems share their polarity.
+TEST(Knowledge, TenGodOfEveryStemPair) {
+    const char* gods[5][2] = {{"劫财", "比肩"}, {"伤官", "食神"}, {"正财", "偏财"},
+                              {"正官", "七杀"}, {"正印", "偏印"}};
+    auto element = [](int stem) { return stem / 2; };  // 木 火 土 金 水, each producing the next
+    EXPECT_EQ(QueryRows(TgcodePath(), "select jiazi from Shishen").size(), 100u);
+    for (int d = 0; d < 10; ++d) {
+        for (int o = 0; o < 10; ++o) {
+            const int relation = (element(o) - element(d) + 5) % 5;
+            // relation: 0 same, 1 day produces, 2 day controls, 3 controls day, 4 produces day
+            const std::string key = std::string(StemNames[static_cast<std::size_t>(d)]) +
+                                    std::string(StemNames[static_cast<std::size_t>(o)]);
+            EXPECT_EQ(One(TgcodePath(), "select ShiShen from Shishen where jiazi = '" + key + "'"),
+                      gods[relation][d % 2 == o % 2])
+                << key;
+        }
+    }
+    EXPECT_EQ(One(TgcodePath(), "select ShiShen from Shishen where jiazi = '甲丙'"), "食神");
+    EXPECT_EQ(One(TgcodePath(), "select ShiShen from Shishen where jiazi = '甲辛'"), "正官");
+    EXPECT_EQ(One(TgcodePath(), "select ShiShen from Shishen where jiazi = '癸戊'"), "正官");
+}
+
+TEST(Knowledge, NayinAndGrowthPhaseOfThePillars) {
+    EXPECT_EQ(QueryRows(TgcodePath(), "select jiazi from jiazi").size(), 60u);
+    const std::vector<std::array<const char*, 3>> pillars = {
+        {"甲子", "海中金", "沐浴"}, {"乙丑", "海中金", "衰"},   {"丙寅", "炉中火", "长生"},
+        {"戊辰", "大林木", "冠带"}, {"庚午", "路旁土", "沐浴"}, {"甲午", "沙中金", "死"},
+        {"乙亥", "山头火", "死"},   {"壬申", "剑锋金", "长生"}, {"癸卯", "金箔金", "长生"},
+        {"丁酉", "山下火", "长生"}, {"辛巳", "白蜡金", "死"},   {"丙午", "天河水", "帝旺"},
+        {"庚申", "石榴木", "临官"}, {"壬子", "桑柘木", "帝旺"}, {"己未", "天上火", "冠带"},
+        {"戊戌", "平地木", "墓"},   {"辛亥", "钗钏金", "沐浴"}, {"癸亥", "大海水", "帝旺"},
+    };
+    for (const auto& [pillar, nayin, phase] : pillars) {
+        const auto row = QueryFirstRow(TgcodePath(), std::string("select layin, ws from jiazi where jiazi = '") +
+                                                         pillar + "'");
+        ASSERT_TRUE(row) << pillar;
+        EXPECT_EQ(row->Trimmed(0), nayin) << pillar;
+        EXPECT_EQ(row->Trimmed(1), phase) << pillar;
+    }
+}
+
+TEST(Knowledge, SolarTermsOfEveryYearInOrder) {
+    const auto rows = QueryRows(TgcodePath(), "select YearA, JQ, SJ from JQ order by SJ");
+    ASSERT_EQ(rows.size(), 201u * 24u);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int year = 1900 + static_cast<int>(i / 24);
+        EXPECT_EQ(rows[i].Text(0), std::to_string(year));
+        EXPECT_EQ(rows[i].Text(1), SolarTermNames[i % 24]);
+        EXPECT_EQ(rows[i].Text(2).substr(0, 4), std::to_string(year));
+        EXPECT_EQ(rows[i].Text(2).size(), 19u);
+    }
+}
+
+TEST(Knowledge, SolarTermsAgreeWithTheReferenceWithinTwoMinutes) {
+    std::ifstream in(std::string(VARNEL_FIXTURES) + "/solar-terms-sample.tsv");
+    ASSERT_TRUE(in);
+    std::string line;
+    int checked = 0;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        const auto tab = line.find('\t');
+        std::string name = line.substr(0, tab);
+        if (name == "DA_XUE") name = "大雪";
+        const std::string moment = line.substr(tab + 1);
+        const std::string year = moment.substr(0, 4);
+        const std::string stored =
+            One(TgcodePath(), "select SJ from JQ where YearA = " + year + " and JQ = " + SqlText(name));
+        ASSERT_EQ(stored.size(), 19u) << name << " " << year;
+        auto serial = [](const std::string& text) {
+            return ParseDateText(text.substr(0, 10)) +
+                   (std::stoi(text.substr(11, 2)) * 3600 + std::stoi(text.substr(14, 2)) * 60 +
+                    std::stoi(text.substr(17, 2))) /
+                       86400.0;
+        };
+        EXPECT_LE(std::fabs(serial(stored) - serial(moment)) * 86400, 120) << name << " " << moment
+                                                                          << " stored " << stored;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 48);
+}
+
+// The builder gives byte-identical files for the same sources.
+TEST(Knowledge, BuilderIsDeterministic) {
+    const fs::path a = fs::temp_directory_path() / "varnel-knowledge-a";
+    const fs::path b = fs::temp_directory_path() / "varnel-knowledge-b";
+    for (const auto& dir : {a, b}) {
+        fs::remove_all(dir);
+        const std::string command = std::string(VARNEL_KNOWLEDGE_BUILDER) + " --data " + VARNEL_DATA +
+                                    " --out " + dir.string();
+        ASSERT_EQ(std::system(command.c_str()), 0);
+    }
+    auto bytes = [](const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    };
+    for (const char* name : {"dream.dll", "BrennFile.dll", "BrennBirth.dll", "Tgcode.dll", "shensha/rizhu.txt"}) {
+        EXPECT_EQ(bytes(a / name), bytes(b / name)) << name;
+        EXPECT_EQ(bytes(a / name), bytes(KnowledgeDir() / name)) << name;
+    }
+    fs::remove_all(a);
+    fs::remove_all(b);
+}
+
+}  // namespace
+}  // namespace varnel
