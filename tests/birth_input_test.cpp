@@ -3,16 +3,13 @@
 #include <vector>
 
 #include "reports/birth_input.hpp"
+#include "test_support.hpp"
 #include "text/conversion_error.hpp"
 
 namespace varnel {
 namespace {
 
-class RecordingNotifier : public Notifier {
-public:
-    void ShowNotice(std::string_view text) override { notices.emplace_back(text); }
-    std::vector<std::string> notices;
-};
+using testing::RecordingNotifier;
 
 BirthPanel ZhangSan() {
     BirthPanel panel;

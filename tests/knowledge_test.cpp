@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "calendar/lunar.hpp"
@@ -154,6 +155,105 @@ TEST(Knowledge, SolarTermsAgreeWithTheReferenceWithinTwoMinutes) {
         ++checked;
     }
     EXPECT_EQ(checked, 48);
+}
+
+// Chinese (Han) characters of a UTF-8 text; punctuation does not count.
+std::size_t HanCount(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0xE4 && byte <= 0xE9) ++count;  // lead bytes of U+4000–U+9FFF
+    }
+    return count;
+}
+
+TEST(Knowledge, SeasonalUsefulGodTexts) {
+    std::set<std::string> texts;
+    for (const char* element : {"金", "木", "水", "火", "土"}) {
+        for (const char* season : {"春", "夏", "秋", "冬"}) {
+            const auto rows = QueryRows(TgcodePath(), std::string("select sjrs from sjrs where wh = '") + element +
+                                                          "' and sj = '" + season + "'");
+            ASSERT_EQ(rows.size(), 1u) << element << season;
+            const std::string text = rows[0].Trimmed(0);
+            EXPECT_TRUE(texts.insert(text).second) << element << season;
+            EXPECT_GE(HanCount(text), 80u) << element << season;
+            EXPECT_LE(HanCount(text), 200u) << element << season;
+            // The report closes the sentence with its own full stop.
+            EXPECT_NE(text.substr(text.size() - 3), "。") << element << season;
+        }
+    }
+}
+
+TEST(Knowledge, SeasonAdjustmentTextForEveryDayStemAndMonth) {
+    std::set<std::string> texts;
+    for (const auto stem : StemNames) {
+        for (const auto branch : BranchNames) {
+            const auto rows = QueryRows(TgcodePath(), "select content from qtbj where tg = '" + std::string(stem) +
+                                                          "' and dz = '" + std::string(branch) + "'");
+            ASSERT_EQ(rows.size(), 1u) << stem << branch;
+            const std::string text = rows[0].Trimmed(0);
+            EXPECT_TRUE(texts.insert(text).second) << stem << branch;
+            EXPECT_GE(HanCount(text), 60u) << stem << branch;
+            EXPECT_LE(HanCount(text), 200u) << stem << branch;
+        }
+    }
+    EXPECT_EQ(QueryRows(TgcodePath(), "select tg from qtbj").size(), 120u);
+}
+
+TEST(Knowledge, BoneWeightsOfYearsMonthsDaysAndHours) {
+    // The year's weight follows its pillar: 1924 and 1984 are both 甲子.
+    auto weight = [](const char* table, const char* column, const std::string& key) {
+        return std::stod(One(DreamPath(), std::string("select weight from ") + table + " where " + column +
+                                              " = " + SqlText(key)));
+    };
+    EXPECT_EQ(QueryRows(DreamPath(), "select year from chenggu1").size(), 201u);
+    for (int year = 1900; year + 60 <= 2100; ++year) {
+        EXPECT_EQ(weight("chenggu1", "year", std::to_string(year)),
+                  weight("chenggu1", "year", std::to_string(year + 60)))
+            << year;
+    }
+    EXPECT_EQ(weight("chenggu1", "year", "1924"), 1.2);  // 甲子
+    EXPECT_EQ(weight("chenggu1", "year", "1939"), 1.9);  // 己卯
+    EXPECT_EQ(weight("chenggu1", "year", "1978"), 1.9);  // 戊午
+    EXPECT_EQ(weight("chenggu1", "year", "1980"), 0.8);  // 庚申
+    EXPECT_EQ(weight("chenggu2", "month2", "1"), 0.6);
+    EXPECT_EQ(weight("chenggu2", "month2", "12"), 0.5);
+    EXPECT_EQ(weight("chenggu3", "day2", "1"), 0.5);
+    EXPECT_EQ(weight("chenggu3", "day2", "30"), 0.6);
+    EXPECT_EQ(weight("chenggu4", "time", "23"), weight("chenggu4", "time", "0"));  // both 子
+    EXPECT_EQ(weight("chenggu4", "time", "0"), 1.6);
+    EXPECT_EQ(weight("chenggu4", "time", "12"), 1.0);  // 午
+    EXPECT_EQ(QueryRows(DreamPath(), "select month2 from chenggu2").size(), 12u);
+    EXPECT_EQ(QueryRows(DreamPath(), "select day2 from chenggu3").size(), 30u);
+    EXPECT_EQ(QueryRows(DreamPath(), "select time from chenggu4").size(), 24u);
+}
+
+TEST(Knowledge, BoneWeightVerseForEveryReachableTotal) {
+    // Every total four weights can make, in tenths of a 两, has its verse.
+    auto tenths = [](const char* sql) {
+        std::set<int> values;
+        for (const Row& row : QueryRows(DreamPath(), sql)) values.insert(static_cast<int>(std::lround(std::stod(row.Text(0)) * 10)));
+        return values;
+    };
+    std::set<int> totals;
+    for (int y : tenths("select weight from chenggu1"))
+        for (int m : tenths("select weight from chenggu2"))
+            for (int d : tenths("select weight from chenggu3"))
+                for (int h : tenths("select weight from chenggu4")) totals.insert(y + m + d + h);
+    std::set<std::string> verses;
+    for (const int total : totals) {
+        const std::string key = std::to_string(total);
+        const auto row = QueryFirstRow(DreamPath(), "select content, content2 from chenggu where weight = " + SqlText(key));
+        ASSERT_TRUE(row) << key;
+        const std::string verse = row->Trimmed(0);
+        EXPECT_EQ(HanCount(verse), 28u) << key;
+        EXPECT_TRUE(verses.insert(verse).second) << key;
+        EXPECT_GE(HanCount(row->Trimmed(1)), 80u) << key;
+        EXPECT_LE(HanCount(row->Trimmed(1)), 200u) << key;
+    }
+    EXPECT_EQ(*totals.begin(), 21);
+    EXPECT_EQ(*totals.rbegin(), 71);
+    EXPECT_EQ(QueryRows(DreamPath(), "select weight from chenggu").size(), totals.size());
 }
 
 // The builder gives byte-identical files for the same sources.

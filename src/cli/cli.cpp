@@ -16,10 +16,11 @@ struct Command {
     int (*run)(Arguments&, Output&);
 };
 
-constexpr std::array<Command, 3> kCommands = {{
+constexpr std::array<Command, 4> kCommands = {{
     {"lunar", LunarCommand},
     {"solar", SolarCommand},
     {"jieqi", JieqiCommand},
+    {"chart", ChartCommand},
 }};
 
 constexpr std::string_view kUsage =
@@ -31,6 +32,9 @@ Commands:
   solar YYYY-M-D [--leap]  the Gregorian date (YYYY-MM-DD) of a lunar date,
                            0001-01-01 when the lunar date does not exist
   jieqi YYYY               the 24 solar terms of a Gregorian year: name<TAB>YYYY-MM-DD HH:MM:SS
+  chart --year Y --month M --day D --hour H --minute MI --sex 男|女
+                           the Four Pillars chart of a Gregorian birth moment, one
+                           "field: value" line per field of the record
 
 Options:
   --encoding gbk           write GBK instead of UTF-8

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "reports/report_sink.hpp"
+
 namespace varnel::cli {
 
 // Exit statuses of varnel-cli.
@@ -26,11 +28,27 @@ public:
     Output(std::ostream& out, std::ostream& err, bool gbk) : out_(out), err_(err), gbk_(gbk) {}
     void Line(std::string_view text);
     void Error(std::string_view text);
+    bool HadNotice() const { return hadNotice_; }
+    void MarkNotice() { hadNotice_ = true; }
 
 private:
     std::ostream& out_;
     std::ostream& err_;
     bool gbk_;
+    bool hadNotice_ = false;
+};
+
+// Notices of the readings: a line on standard error, remembered for the exit status.
+class CliNotifier : public Notifier {
+public:
+    explicit CliNotifier(Output& output) : output_(output) {}
+    void ShowNotice(std::string_view text) override {
+        output_.Error(text);
+        output_.MarkNotice();
+    }
+
+private:
+    Output& output_;
 };
 
 // The arguments of one command: positional words and --name value options.
@@ -57,5 +75,6 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 int LunarCommand(Arguments& args, Output& output);
 int SolarCommand(Arguments& args, Output& output);
 int JieqiCommand(Arguments& args, Output& output);
+int ChartCommand(Arguments& args, Output& output);
 
 }  // namespace varnel::cli
