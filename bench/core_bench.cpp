@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calendar/lunar.hpp"
+#include "reports/birth_reports.hpp"
 #include "store/lookup.hpp"
 #include "store/paths.hpp"
 #include "store/unscramble.hpp"
@@ -46,6 +47,31 @@ void BM_Lookup(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Lookup);
+
+class SilentNotifier : public Notifier {
+public:
+    void ShowNotice(std::string_view) override {}
+};
+
+// The whole 八字分析 reading: acceptance, chart, every lookup and the rule files.
+void BM_DetailedReport(benchmark::State& state) {
+    BirthPanel panel;
+    panel.surname = "张";
+    panel.givenName = "三";
+    panel.day = "5";
+    panel.hour = "午 12";
+    panel.minute = "30";
+    for (auto _ : state) {
+        BirthInput input;
+        FourPillars chart;
+        ReportSink report;
+        SilentNotifier notifier;
+        BirthReportContext context{panel, input, chart, report, notifier, 2026};
+        DetailedReportAction(context);
+        benchmark::DoNotOptimize(report.Lines().size());
+    }
+}
+BENCHMARK(BM_DetailedReport)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace varnel

@@ -68,6 +68,42 @@ TEST(Cli, GbkOutputOnRequest) {
     EXPECT_EQ(r.out, ToGbk("1980 8 3 0 庚申(猴年)八月初三\n"));
 }
 
+TEST(Cli, ChartPrintsTheRecord) {
+    const Result r = RunCli({"chart", "--year", "2000", "--month", "1", "--day", "1", "--hour", "12", "--minute", "0", "--sex", "男"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_NE(r.out.find("pillars: 己卯 丙子 戊午 戊午\n"), std::string::npos);
+    EXPECT_NE(r.out.find("startAge: 9\n"), std::string::npos);
+    EXPECT_NE(r.out.find("luckPillars: 丙子   乙亥   甲戌   癸酉   壬申   辛未   庚午   己巳   戊辰   丁卯\n"),
+              std::string::npos);
+    const Result bad = RunCli({"chart", "--year", "2001", "--month", "2", "--day", "29", "--hour", "0", "--minute", "0"});
+    EXPECT_EQ(bad.status, kExitNotice);
+    EXPECT_EQ(bad.err, "请检查输入数据是否出错！\n");
+}
+
+TEST(Cli, ReportPrintsTheReportArea) {
+    const Result r = RunCli({"report", "bazi", "--surname", "张", "--given", "三", "--sex", "男", "--blood", "A型",
+                             "--calendar", "solar", "--year", "1980", "--month", "1", "--day", "5", "--hour", "12",
+                             "--minute", "30"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_NE(r.out.find("\n八字：己未   丙子   丁丑   丙午\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\n    内心单纯"), std::string::npos);
+    const Result info = RunCli({"report", "chenggu", "--surname", "张", "--given", "三", "--year", "1980", "--day", "5"});
+    EXPECT_EQ(info.status, kExitOk);
+    EXPECT_NE(info.out.find("--【袁天罡称骨算命】"), std::string::npos);
+}
+
+TEST(Cli, ReportNoticesAndErrors) {
+    const Result notice = RunCli({"report", "bazi", "--surname", "张"});
+    EXPECT_EQ(notice.status, kExitNotice);
+    EXPECT_EQ(notice.err, "名不能为空!\n");
+    EXPECT_EQ(notice.out, "");
+    const Result conversion = RunCli({"report", "birthinfo", "--surname", "张", "--given", "三", "--month", "2", "--day", "30"});
+    EXPECT_EQ(conversion.status, kExitError);
+    EXPECT_EQ(conversion.err, "'1980-2-30' is not a valid date\n");
+    EXPECT_EQ(RunCli({"report", "tarot", "--surname", "张", "--given", "三"}).status, kExitUsage);
+    EXPECT_EQ(RunCli({"report", "bazi", "--hour", "24"}).status, kExitUsage);
+}
+
 TEST(Cli, UsageErrors) {
     EXPECT_EQ(RunCli({}).status, kExitUsage);
     EXPECT_EQ(RunCli({"nonsense"}).status, kExitUsage);

@@ -59,7 +59,7 @@ int JieqiCommand(Arguments& args, Output& output) {
     const auto rows = QueryRows(
         TgcodePath(), "select JQ, SJ from JQ where YearA = " + std::to_string(year) + " order by SJ");
     if (rows.empty()) {
-        output.Error("没有" + std::to_string(year) + "年的节气数据(可查1900年至2100年)。");
+        CliNotifier(output).ShowNotice("没有" + std::to_string(year) + "年的节气数据(可查1900年至2100年)。");
         return kExitNotice;
     }
     for (const Row& row : rows) output.Line(row.Trimmed(0) + "\t" + row.Trimmed(1));

@@ -3,8 +3,7 @@
 #include <array>
 #include <ostream>
 
-#include "store/failure.hpp"
-#include "text/conversion_error.hpp"
+#include "reports/command_dispatch.hpp"
 #include "text/gbk.hpp"
 
 namespace varnel::cli {
@@ -16,11 +15,12 @@ struct Command {
     int (*run)(Arguments&, Output&);
 };
 
-constexpr std::array<Command, 4> kCommands = {{
+constexpr std::array<Command, 5> kCommands = {{
     {"lunar", LunarCommand},
     {"solar", SolarCommand},
     {"jieqi", JieqiCommand},
     {"chart", ChartCommand},
+    {"report", ReportCommand},
 }};
 
 constexpr std::string_view kUsage =
@@ -35,6 +35,14 @@ Commands:
   chart --year Y --month M --day D --hour H --minute MI --sex 男|女
                            the Four Pillars chart of a Gregorian birth moment, one
                            "field: value" line per field of the record
+  report KIND [birth options]
+                           the report area's lines of a reading; KIND is
+                           bazi (八字分析), birthinfo (生辰信息), chenggu (称骨算命)
+                           or blood (血型论命)
+
+Birth options (the input panel; defaults as the panel starts):
+  --surname TEXT --given TEXT --sex 男|女 --blood A型|B型|O型|AB型
+  --calendar solar|lunar --year YYYY --month M --day D --hour 0-23 --minute 0-59
 
 Options:
   --encoding gbk           write GBK instead of UTF-8
@@ -53,6 +61,8 @@ void Output::Line(std::string_view text) {
         out_ << text << '\n';
     }
 }
+
+void CliErrors::ShowError(std::string_view message) { output_.Error(message); }
 
 void Output::Error(std::string_view text) { err_ << (gbk_ ? ToGbk(text) : std::string(text)) << '\n'; }
 
@@ -118,25 +128,33 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
 
     const std::string name = arguments.TakeFirst();
-    for (const Command& command : kCommands) {
-        if (command.name != name) continue;
-        try {
-            return command.run(arguments, output);
-        } catch (const UsageError& e) {
-            err << "varnel-cli " << name << ": " << e.what() << "\nTry 'varnel-cli --help'.\n";
-            return kExitUsage;
-        } catch (const ConversionError& e) {
-            output.Error(e.what());
-            return kExitError;
-        } catch (const StoreError& e) {
-            output.Error(e.what());
-            return kExitError;
-        } catch (const CommandCancelled&) {
-            return kExitOk;
-        }
+    const Command* command = nullptr;
+    for (const Command& candidate : kCommands) {
+        if (candidate.name == name) command = &candidate;
     }
-    err << "varnel-cli: unknown command '" << name << "'\nTry 'varnel-cli --help'.\n";
-    return kExitUsage;
+    if (command == nullptr) {
+        err << "varnel-cli: unknown command '" << name << "'\nTry 'varnel-cli --help'.\n";
+        return kExitUsage;
+    }
+
+    CliErrors errors(output);
+    int status = kExitOk;
+    std::string usage;
+    const CommandOutcome outcome = RunCommand(
+        [&] {
+            try {
+                status = command->run(arguments, output);
+            } catch (const UsageError& e) {
+                usage = e.what();
+            }
+        },
+        errors);
+    if (!usage.empty()) {
+        err << "varnel-cli " << name << ": " << usage << "\nTry 'varnel-cli --help'.\n";
+        return kExitUsage;
+    }
+    if (outcome == CommandOutcome::Failed) return kExitError;
+    return output.HadNotice() ? kExitNotice : status;
 }
 
 }  // namespace varnel::cli

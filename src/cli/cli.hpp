@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "reports/birth_input.hpp"
+#include "reports/command_dispatch.hpp"
 #include "reports/report_sink.hpp"
 
 namespace varnel::cli {
@@ -36,6 +38,16 @@ private:
     std::ostream& err_;
     bool gbk_;
     bool hadNotice_ = false;
+};
+
+// The error box of the dispatcher: the message on standard error.
+class CliErrors : public ErrorReporter {
+public:
+    explicit CliErrors(Output& output) : output_(output) {}
+    void ShowError(std::string_view message) override;
+
+private:
+    Output& output_;
 };
 
 // Notices of the readings: a line on standard error, remembered for the exit status.
@@ -76,5 +88,9 @@ int LunarCommand(Arguments& args, Output& output);
 int SolarCommand(Arguments& args, Output& output);
 int JieqiCommand(Arguments& args, Output& output);
 int ChartCommand(Arguments& args, Output& output);
+int ReportCommand(Arguments& args, Output& output);
+
+// The input panel as the birth options give it.
+BirthPanel ReadBirthOptions(Arguments& args);
 
 }  // namespace varnel::cli
