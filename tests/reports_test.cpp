@@ -228,10 +228,10 @@ TEST(BirthInformationReport, SeasonByTheGregorianMonth) {
     EXPECT_NE(lines[IndexOf(lines, "四季用神：日主天干")].find("生于春季，"), std::string::npos);
 }
 
-TEST(BirthInformationReport, ShowsTheReportArea) {
+TEST(BirthInformationReport, WritesIntoTheAreaWithoutShowingIt) {
     ReportRun run(ZhangSan());
     run.Information(BirthInformationKind::Plain);
-    EXPECT_TRUE(run.report.Visible());
+    EXPECT_FALSE(run.report.Visible());
     EXPECT_EQ(run.report.Lines().back(), "--以上内容紧着参考---------------------------------------------");
 }
 

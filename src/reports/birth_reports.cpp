@@ -355,8 +355,6 @@ void DetailedReportAction(BirthReportContext& context) {
 void BirthInformationAction(BirthReportContext& context, BirthInformationKind kind) {
     if (!AcceptBirthInput(context.panel, true, context.input, context.notifier)) return;
     WriteBirthInformationReport(context, kind);
-    // The report is the reading's whole answer: show it even when it is the first one.
-    context.report.Show();
 }
 
 }  // namespace varnel

@@ -28,7 +28,8 @@ enum class BirthInformationKind { Plain = 0, BoneWeight = 1, BloodType = 9 };
 void WriteBirthInformationReport(BirthReportContext& context, BirthInformationKind kind);
 
 // The actions: accept the panel (stop after a notice), write the report; 八字分析 then shows
-// the report area and brings it back to its first line.
+// the report area and brings it back to its first line. The birth information reports leave
+// the area as it is: hidden until a reading that shows it has run.
 void DetailedReportAction(BirthReportContext& context);
 void BirthInformationAction(BirthReportContext& context, BirthInformationKind kind);
 

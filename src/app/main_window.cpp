@@ -1,0 +1,377 @@
+#include "app/main_window.hpp"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QValidator>
+#include <QVBoxLayout>
+#include <array>
+#include <vector>
+
+#include "app/command_table.hpp"
+#include "app/svg_picture.hpp"
+#include "reports/birth_reports.hpp"
+#include "text/date_serial.hpp"
+#include "text/gbk.hpp"
+
+// The pictures are compiled into this static library; register them before first use.
+static void InitPictureResources() { Q_INIT_RESOURCE(resources); }
+
+namespace varnel::app {
+
+namespace {
+
+constexpr int kWindowWidth = 800;
+constexpr int kWindowHeight = 600;
+constexpr int kBannerHeight = 84;
+constexpr int kTabWidth = 191;
+constexpr int kBottomBarHeight = 30;
+constexpr int kNameBytes = 4;
+
+struct FontSize {
+    const char* caption;
+    int points;
+};
+constexpr std::array<FontSize, 6> kFontSizes = {
+    {{"三号", 16}, {"小三号", 15}, {"四号", 14}, {"小四号", 12}, {"五号", 11}, {"小五号", 9}}};
+constexpr int kInitialFontItem = 5;
+
+// Accepts a text of at most n GBK bytes (a Chinese character counts two).
+class GbkLengthValidator : public QValidator {
+public:
+    GbkLengthValidator(int bytes, QObject* parent) : QValidator(parent), bytes_(bytes) {}
+    State validate(QString& input, int&) const override {
+        return static_cast<int>(GbkLength(input.toStdString())) <= bytes_ ? Acceptable : Invalid;
+    }
+
+private:
+    int bytes_;
+};
+
+QString Text(std::string_view utf8) { return ToQString(utf8); }
+
+std::string ToUtf8(const QString& text) { return text.toStdString(); }
+
+template <typename Items>
+QComboBox* MakeList(QWidget* parent, const char* objectName, const Items& items, const QString& initial,
+                    int width) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    box->setEditable(true);
+    for (const auto& item : items) box->addItem(Text(item));
+    box->setCurrentText(initial);
+    box->setFixedWidth(width);
+    return box;
+}
+
+QLabel* MakeLabel(const char* text, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    return label;
+}
+
+// A GBK file's lines, or a UTF-8 file's when the bytes are valid UTF-8 (a BOM is dropped).
+QStringList ReadRecordLines(const QByteArray& bytes) {
+    QByteArray body = bytes;
+    if (body.startsWith("\xEF\xBB\xBF")) body.remove(0, 3);
+    QString text;
+    const QString utf8 = QString::fromUtf8(body);
+    if (!utf8.contains(QChar::ReplacementCharacter)) {
+        text = utf8;
+    } else {
+        text = QString::fromStdString(FromGbk(body.toStdString()));
+    }
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+}  // namespace
+
+int FontSizeOfItem(int index) {
+    if (index < 0 || index >= static_cast<int>(kFontSizes.size())) return 9;
+    return kFontSizes[static_cast<std::size_t>(index)].points;
+}
+
+TFrmmain::TFrmmain(QWidget* parent) : QMainWindow(parent), notifier_(this), errors_(this) {
+    InitPictureResources();
+    setObjectName(QStringLiteral("Frmmain"));
+    setWindowTitle(QStringLiteral("Varnel电脑易经算命软件2013"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(kWindowWidth, kWindowHeight);
+    setFont(SongFont(9));
+
+    BuildMenuBar();
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(BuildBanner());
+    auto* middle = new QHBoxLayout;
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->setSpacing(2);
+    middle->addWidget(BuildTabs());
+    middle->addWidget(BuildReportColumn(), 1);
+    layout->addLayout(middle, 1);
+    setCentralWidget(central);
+
+    auto* welcome = new QLabel(
+        QStringLiteral("欢迎使用Varnel电脑易经算命软件：请在上方填好姓名、性别、血型和出生时间，再选择测算项目。"),
+        this);
+    welcome->setStyleSheet(QStringLiteral("color: navy;"));
+    statusBar()->addWidget(welcome, 1);
+    statusBar()->setSizeGripEnabled(false);
+
+    RegisterCommands();
+}
+
+void TFrmmain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        nameA_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void TFrmmain::BuildMenuBar() {
+    QMenuBar* bar = menuBar();
+    std::vector<QMenu*> open;
+    for (const MenuEntry& entry : MenuBarEntries()) {
+        switch (entry.kind) {
+            case EntryKind::Menu:
+                open.assign(1, bar->addMenu(Text(entry.caption)));
+                break;
+            case EntryKind::Submenu:
+                open.push_back(open.back()->addMenu(Text(entry.caption)));
+                break;
+            case EntryKind::EndSubmenu:
+                open.pop_back();
+                break;
+            case EntryKind::Separator:
+                open.back()->addSeparator();
+                break;
+            case EntryKind::Item: {
+                QAction* action = open.back()->addAction(Text(entry.caption));
+                if (!entry.objectName.empty()) action->setObjectName(Text(entry.objectName));
+                const std::string command(entry.command);
+                connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+                break;
+            }
+        }
+    }
+}
+
+QWidget* TFrmmain::BuildBanner() {
+    auto* banner = new SvgPicture(QStringLiteral(":/varnel/banner.svg"), this);
+    banner->setObjectName(QStringLiteral("Banner"));
+    banner->setFixedHeight(kBannerHeight);
+    connect(banner, &SvgPicture::clicked, this, [this] { RunCommand("banner-link"); });
+
+    auto* layout = new QVBoxLayout(banner);
+    layout->setContentsMargins(4, 3, 6, 3);
+    layout->setSpacing(2);
+    layout->addWidget(BuildInputPanel());
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(4);
+    buttons->addStretch(1);
+    QFont bold = font();
+    bold.setBold(true);
+    for (const CommandButton& button : BannerButtons()) {
+        auto* b = new QPushButton(Text(button.caption), banner);
+        b->setFont(bold);
+        b->setFixedHeight(24);
+        const std::string command(button.command);
+        connect(b, &QPushButton::clicked, this, [this, command] { RunCommand(command); });
+        buttons->addWidget(b);
+    }
+    layout->addLayout(buttons);
+    return banner;
+}
+
+QWidget* TFrmmain::BuildInputPanel() {
+    auto* panel = new QWidget(this);
+    panel->setAttribute(Qt::WA_TranslucentBackground);
+    auto* rows = new QVBoxLayout(panel);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(2);
+
+    auto name = [&](const char* objectName) {
+        auto* edit = new QLineEdit(panel);
+        edit->setObjectName(QString::fromLatin1(objectName));
+        edit->setValidator(new GbkLengthValidator(kNameBytes, edit));
+        edit->setFixedWidth(44);
+        return edit;
+    };
+    nameA_ = name("NameA");
+    nameB_ = name("NameB");
+    sex_ = MakeList(panel, "Sex", SexItems, QStringLiteral("男"), 48);
+    bloodType_ = MakeList(panel, "Xuxing", BloodTypeItems, QStringLiteral("A型"), 58);
+    calendar_ = MakeList(panel, "ComDate", CalendarItems, QStringLiteral("生日公历"), 82);
+    year_ = MakeList(panel, "SYear", YearItems(), QStringLiteral("1980"), 60);
+    month_ = MakeList(panel, "SMonth", MonthItems(), QStringLiteral("1"), 44);
+    day_ = MakeList(panel, "Sday", DayItems(), QStringLiteral("1"), 44);
+    hour_ = MakeList(panel, "Shour", HourItems, QStringLiteral("子 0"), 58);
+    minute_ = MakeList(panel, "Fengzhong", MinuteItems(), QStringLiteral("0"), 44);
+
+    auto row = [&](std::initializer_list<std::pair<const char*, QWidget*>> cells) {
+        auto* line = new QHBoxLayout;
+        line->setSpacing(3);
+        line->addStretch(1);
+        for (const auto& [label, control] : cells) {
+            if (label != nullptr) line->addWidget(MakeLabel(label, panel));
+            if (control != nullptr) line->addWidget(control);
+        }
+        rows->addLayout(line);
+    };
+    row({{"请输入基本信息：", nullptr}, {"姓", nameA_}, {"名", nameB_}, {"姓别", sex_}, {"血型", bloodType_}});
+    row({{nullptr, calendar_}, {"年", year_}, {"月", month_}, {"日", day_}, {"时", hour_}, {"分", minute_}});
+    return panel;
+}
+
+QWidget* TFrmmain::BuildTabs() {
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("CommandTabs"));
+    tabs->setFixedWidth(kTabWidth);
+    // Narrow tabs, so that the four pages fit the column side by side.
+    tabs->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 8px; }"));
+    for (const TabPage& page : TabPages()) {
+        auto* widget = new QWidget(tabs);
+        auto* grid = new QGridLayout(widget);
+        grid->setContentsMargins(2, 2, 2, 2);
+        grid->setSpacing(2);
+        int index = 0;
+        for (const CommandButton& button : page.buttons) {
+            auto* b = new QPushButton(Text(button.caption), widget);
+            if (!button.objectName.empty()) b->setObjectName(Text(button.objectName));
+            b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            const std::string command(button.command);
+            connect(b, &QPushButton::clicked, this, [this, command] { RunCommand(command); });
+            grid->addWidget(b, index / page.columns, index % page.columns);
+            ++index;
+        }
+        grid->setRowStretch(index / page.columns + 1, 1);
+        tabs->addTab(widget, Text(page.title));
+    }
+    tabs->setCurrentIndex(0);
+    return tabs;
+}
+
+QWidget* TFrmmain::BuildReportColumn() {
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    report_ = std::make_unique<ReportArea>(column);
+    printer_ = std::make_unique<ReportPrinter>(report_->view());
+    layout->addWidget(report_->widget(), 1);
+
+    auto* bar = new QWidget(column);
+    bar->setFixedHeight(kBottomBarHeight);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(4);
+    row->addWidget(new QLabel(QStringLiteral("字体大小："), bar));
+    fontSize_ = new QComboBox(bar);
+    fontSize_->setObjectName(QStringLiteral("CBFont"));
+    for (const FontSize& size : kFontSizes) fontSize_->addItem(QString::fromUtf8(size.caption));
+    fontSize_->setCurrentIndex(kInitialFontItem);
+    connect(fontSize_, &QComboBox::currentIndexChanged, this, &TFrmmain::SetReportFontSize);
+    row->addWidget(fontSize_);
+    row->addStretch(1);
+    for (const CommandButton& button : BottomBarButtons()) {
+        auto* b = new QPushButton(Text(button.caption), bar);
+        const std::string command(button.command);
+        connect(b, &QPushButton::clicked, this, [this, command] { RunCommand(command); });
+        row->addWidget(b);
+    }
+    layout->addWidget(bar);
+    return column;
+}
+
+void TFrmmain::Bind(std::string name, std::function<void()> command) {
+    commands_.emplace(std::move(name), std::move(command));
+}
+
+void TFrmmain::RegisterCommands() {
+    auto birthReport = [this](auto action) {
+        return [this, action] {
+            const BirthPanel panel = Panel();
+            BirthReportContext context{panel, input_, chart_, *report_, notifier_, CurrentYear()};
+            action(context);
+        };
+    };
+    Bind("bazi", birthReport([](BirthReportContext& c) { DetailedReportAction(c); }));
+    Bind("birthinfo",
+         birthReport([](BirthReportContext& c) { BirthInformationAction(c, BirthInformationKind::Plain); }));
+    Bind("chenggu",
+         birthReport([](BirthReportContext& c) { BirthInformationAction(c, BirthInformationKind::BoneWeight); }));
+    Bind("blood",
+         birthReport([](BirthReportContext& c) { BirthInformationAction(c, BirthInformationKind::BloodType); }));
+    Bind("new-reading", [this] { NewReading(); });
+    Bind("open-record", [this] { OpenRecord(); });
+    Bind("page-setup", [this] { printer_->PageSetup(this); });
+    Bind("exit", [] { QApplication::quit(); });
+}
+
+void TFrmmain::RunCommand(std::string_view name) {
+    const auto command = commands_.find(name);
+    if (command == commands_.end()) return;
+    varnel::RunCommand(command->second, errors_);
+}
+
+BirthPanel TFrmmain::Panel() const {
+    BirthPanel panel;
+    panel.surname = ToUtf8(nameA_->text());
+    panel.givenName = ToUtf8(nameB_->text());
+    panel.sex = ToUtf8(sex_->currentText());
+    panel.bloodType = ToUtf8(bloodType_->currentText());
+    panel.calendarIndex = calendar_->findText(calendar_->currentText());
+    panel.year = ToUtf8(year_->currentText());
+    panel.month = ToUtf8(month_->currentText());
+    panel.day = ToUtf8(day_->currentText());
+    panel.hour = ToUtf8(hour_->currentText());
+    panel.minute = ToUtf8(minute_->currentText());
+    return panel;
+}
+
+void TFrmmain::NewReading() {
+    report_->Clear();
+    nameA_->clear();
+    nameB_->clear();
+    nameA_->setFocus(Qt::OtherFocusReason);
+}
+
+void TFrmmain::OpenRecord() {
+    const QString path = QFileDialog::getOpenFileName(this);
+    if (!path.isEmpty()) LoadRecord(path);
+}
+
+void TFrmmain::LoadRecord(const QString& path) {
+    QFile file(path);
+    report_->Clear();
+    if (!file.open(QIODevice::ReadOnly)) return;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return;
+    for (const QString& line : ReadRecordLines(bytes)) report_->AddLine(line.toStdString());
+}
+
+void TFrmmain::SetReportFontSize(int index) {
+    QFont font = report_->view()->font();
+    font.setPointSize(FontSizeOfItem(index));
+    report_->view()->setFont(font);
+    printer_->SetFont(font);
+}
+
+}  // namespace varnel::app

@@ -1,0 +1,342 @@
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "app/main_window.hpp"
+#include "text/gbk.hpp"
+
+using varnel::app::TFrmmain;
+
+namespace {
+
+QString U(const char* text) { return QString::fromUtf8(text); }
+
+template <typename T>
+T* Find(QWidget& window, const char* name) {
+    T* widget = window.findChild<T*>(QString::fromLatin1(name));
+    if (widget == nullptr) qFatal("no control %s", name);
+    return widget;
+}
+
+QPushButton* Button(QWidget& parent, const QString& caption) {
+    for (QPushButton* b : parent.findChildren<QPushButton*>()) {
+        if (b->text() == caption) return b;
+    }
+    qFatal("no button %s", qPrintable(caption));
+}
+
+// Finds a menu item by the path of captions, menu first.
+QAction* MenuItem(QMainWindow& window, const QStringList& path) {
+    QList<QAction*> actions = window.menuBar()->actions();
+    QAction* found = nullptr;
+    for (const QString& caption : path) {
+        found = nullptr;
+        for (QAction* action : actions) {
+            if (action->text() == caption) found = action;
+        }
+        if (found == nullptr) qFatal("no menu item %s", qPrintable(caption));
+        if (found->menu() != nullptr) actions = found->menu()->actions();
+    }
+    return found;
+}
+
+// Types text into a widget as key presses carrying the characters.
+void Type(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+};
+
+// Runs `action`, which must open one modal message box; the box is read and closed.
+SeenBox ExpectMessageBox(const std::function<void()>& action) {
+    SeenBox seen;
+    bool closed = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        seen = {box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())};
+        box->button(QMessageBox::Ok)->click();
+        closed = true;
+    });
+    action();
+    if (!closed) qWarning("no message box appeared");
+    return seen;
+}
+
+QStringList ReportLines(TFrmmain& window) {
+    QStringList lines;
+    for (const auto& line : window.Report().Lines()) lines << QString::fromStdString(line);
+    return lines;
+}
+
+void FillZhangSan(TFrmmain& window) {
+    Find<QLineEdit>(window, "NameA")->setText(U("张"));
+    Find<QLineEdit>(window, "NameB")->setText(U("三"));
+    Find<QComboBox>(window, "Sday")->setCurrentText(U("5"));
+    Find<QComboBox>(window, "Shour")->setCurrentText(U("午 12"));
+    Find<QComboBox>(window, "Fengzhong")->setCurrentText(U("30"));
+}
+
+}  // namespace
+
+class AppTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void StartsWithTheInputPanelReady() {
+        TFrmmain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(QApplication::focusWidget(), Find<QLineEdit>(window, "NameA"));
+        QCOMPARE(window.windowTitle(), U("Varnel电脑易经算命软件2013"));
+        QCOMPARE(window.size(), QSize(800, 600));
+        QCOMPARE(Find<QComboBox>(window, "Sex")->currentText(), U("男"));
+        QCOMPARE(Find<QComboBox>(window, "Xuxing")->currentText(), U("A型"));
+        QCOMPARE(Find<QComboBox>(window, "ComDate")->currentText(), U("生日公历"));
+        QCOMPARE(Find<QComboBox>(window, "SYear")->currentText(), U("1980"));
+        QCOMPARE(Find<QComboBox>(window, "SYear")->count(), 201);
+        QCOMPARE(Find<QComboBox>(window, "SYear")->itemText(200), U("2100"));
+        QCOMPARE(Find<QComboBox>(window, "SMonth")->currentText(), U("1"));
+        QCOMPARE(Find<QComboBox>(window, "Sday")->currentText(), U("1"));
+        QCOMPARE(Find<QComboBox>(window, "Shour")->currentText(), U("子 0"));
+        QCOMPARE(Find<QComboBox>(window, "Shour")->itemText(23), U("子 23"));
+        QCOMPARE(Find<QComboBox>(window, "Fengzhong")->count(), 60);
+        QCOMPARE(Find<QComboBox>(window, "CBFont")->currentText(), U("小五号"));
+        QCOMPARE(window.findChild<QTabWidget*>()->tabText(window.findChild<QTabWidget*>()->currentIndex()), U("算命"));
+
+        auto* memo = Find<QPlainTextEdit>(window, "RzMemo1");
+        QVERIFY(!memo->isVisible());
+        QVERIFY(memo->isReadOnly());
+        QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(memo->palette().color(QPalette::Base), QColor(246, 255, 238));
+        QCOMPARE(memo->contextMenuPolicy(), Qt::PreventContextMenu);
+        QCOMPARE(memo->font().pointSize(), 9);
+    }
+
+    void NameBoxesHoldAtMostFourBytes() {
+        TFrmmain window;
+        auto* name = Find<QLineEdit>(window, "NameA");
+        Type(name, U("欧阳修"));
+        QCOMPARE(name->text(), U("欧阳"));
+        name->clear();
+        Type(name, U("abcde"));
+        QCOMPARE(name->text(), U("abcd"));
+    }
+
+    void TheSameReportFromBannerTabAndMenu() {
+        QStringList reports[3];
+        for (int way = 0; way < 3; ++way) {
+            TFrmmain window;
+            window.show();
+            FillZhangSan(window);
+            if (way == 0) Button(window, U("八字分析"))->click();
+            if (way == 1) Button(*window.findChild<QTabWidget*>(), U("八字详批"))->click();
+            if (way == 2) MenuItem(window, {U("算命"), U("八字详批")})->trigger();
+            reports[way] = ReportLines(window);
+            QVERIFY(Find<QPlainTextEdit>(window, "RzMemo1")->isVisible());
+            QCOMPARE(Find<QPlainTextEdit>(window, "RzMemo1")->toPlainText(), reports[way].join(QLatin1Char('\n')));
+        }
+        QVERIFY(reports[0].size() > 150);
+        QVERIFY(reports[0].contains(U("八字：己未   丙子   丁丑   丙午")));
+        QCOMPARE(reports[1], reports[0]);
+        QCOMPARE(reports[2], reports[0]);
+    }
+
+    void BirthInformationLeavesTheAreaHiddenUntilAReadingShowsIt() {
+        TFrmmain window;
+        window.show();
+        FillZhangSan(window);
+        Button(*window.findChild<QTabWidget*>(), U("生辰信息"))->click();
+        QVERIFY(ReportLines(window).size() > 60);
+        QVERIFY(!Find<QPlainTextEdit>(window, "RzMemo1")->isVisible());
+        Button(window, U("八字分析"))->click();
+        QVERIFY(Find<QPlainTextEdit>(window, "RzMemo1")->isVisible());
+    }
+
+    void ItemsWithoutAReadingChangeNothing() {
+        TFrmmain window;
+        window.show();
+        FillZhangSan(window);
+        Button(window, U("八字分析"))->click();
+        const QStringList before = ReportLines(window);
+        MenuItem(window, {U("算命"), U("性格总论")})->trigger();
+        MenuItem(window, {U("系统"), U("保存测算")})->trigger();
+        MenuItem(window, {U("手相"), U("手相分布线"), U("成功线")})->trigger();
+        Button(*window.findChild<QTabWidget*>(), U("四柱八字"))->click();
+        Button(window, U("打印(&P).."))->click();
+        QCOMPARE(ReportLines(window), before);
+        QCOMPARE(Find<QLineEdit>(window, "NameA")->text(), U("张"));
+        QCOMPARE(Find<QComboBox>(window, "Sday")->currentText(), U("5"));
+    }
+
+    void EveryNoticeOfTheInputIsTheMessageBox() {
+        const std::pair<const char*, const char*> fields[] = {
+            {"NameA", "姓不能为空!"}, {"NameB", "名不能为空!"}, {"Xuxing", "血型不能为空!"},
+            {"SYear", "请选择出生年!"}, {"SMonth", "请选择出生月!"}, {"Sday", "请选择出生日!"},
+            {"Shour", "请选择出生小时!"}};
+        for (const auto& [field, notice] : fields) {
+            TFrmmain window;
+            window.show();
+            FillZhangSan(window);
+            if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(field))) {
+                edit->clear();
+            } else {
+                Find<QComboBox>(window, field)->setCurrentText(QString());
+            }
+            const SeenBox box = ExpectMessageBox([&] { Button(window, U("八字分析"))->click(); });
+            QCOMPARE(box.title, U("提示"));
+            QCOMPARE(box.text, U(notice));
+            QCOMPARE(box.icon, QMessageBox::Information);
+            QCOMPARE(box.buttons, 1);
+            QVERIFY(ReportLines(window).isEmpty());
+        }
+    }
+
+    void AConversionErrorIsTheErrorBox() {
+        TFrmmain window;
+        window.show();
+        FillZhangSan(window);
+        Find<QComboBox>(window, "SMonth")->setCurrentText(U("2"));
+        Find<QComboBox>(window, "Sday")->setCurrentText(U("30"));
+        const SeenBox box = ExpectMessageBox([&] { Button(window, U("八字分析"))->click(); });
+        QCOMPARE(box.text, U("'1980-2-30' is not a valid date"));
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QVERIFY(ReportLines(window).isEmpty());
+    }
+
+    void FontSizeList() {
+        TFrmmain window;
+        auto* list = Find<QComboBox>(window, "CBFont");
+        QStringList captions;
+        for (int i = 0; i < list->count(); ++i) captions << list->itemText(i);
+        QCOMPARE(captions, (QStringList{U("三号"), U("小三号"), U("四号"), U("小四号"), U("五号"), U("小五号")}));
+        list->setCurrentText(U("五号"));
+        QCOMPARE(Find<QPlainTextEdit>(window, "RzMemo1")->font().pointSize(), 11);
+        list->setCurrentText(U("三号"));
+        QCOMPARE(Find<QPlainTextEdit>(window, "RzMemo1")->font().pointSize(), 16);
+    }
+
+    void OpenRecordLoadsGbkAndUtf8Files() {
+        QTemporaryDir dir;
+        const QString gbk = dir.filePath(QStringLiteral("gbk.txt"));
+        const QString utf8 = dir.filePath(QStringLiteral("utf8.txt"));
+        {
+            QFile file(gbk);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::fromStdString(varnel::ToGbk("八字：己未   丙子\r\n\r\n血型论命:\r\n")));
+        }
+        {
+            QFile file(utf8);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(U("第一行\n第二行").toUtf8());
+        }
+        TFrmmain window;
+        window.LoadRecord(gbk);
+        QCOMPARE(ReportLines(window), (QStringList{U("八字：己未   丙子"), QString(), U("血型论命:")}));
+        QVERIFY(!Find<QPlainTextEdit>(window, "RzMemo1")->isVisible());
+        window.LoadRecord(utf8);
+        QCOMPARE(ReportLines(window), (QStringList{U("第一行"), U("第二行")}));
+        window.LoadRecord(dir.filePath(QStringLiteral("missing.txt")));
+        QVERIFY(ReportLines(window).isEmpty());
+    }
+
+    void NewReadingClearsTheReportAndTheNameBoxesOnly() {
+        TFrmmain window;
+        window.show();
+        FillZhangSan(window);
+        Button(window, U("八字分析"))->click();
+        MenuItem(window, {U("系统"), U("新建测算")})->trigger();
+        QVERIFY(ReportLines(window).isEmpty());
+        QVERIFY(Find<QLineEdit>(window, "NameA")->text().isEmpty());
+        QVERIFY(Find<QLineEdit>(window, "NameB")->text().isEmpty());
+        QCOMPARE(Find<QComboBox>(window, "Sday")->currentText(), U("5"));
+        QCOMPARE(Find<QComboBox>(window, "Shour")->currentText(), U("午 12"));
+        QCOMPARE(QString::fromStdString(window.Input().surname), U("张"));
+    }
+
+    // The menu bar and the tab pages against the list of every caption, separator and submenu.
+    void MenusAndTabPagesAreComplete() {
+        QFile file(QStringLiteral(VARNEL_FIXTURES "/main-window-controls.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QStringList expected = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        while (!expected.isEmpty() && expected.back().isEmpty()) expected.removeLast();
+
+        TFrmmain window;
+        QStringList actual;
+        std::function<void(const QList<QAction*>&, int)> walk = [&](const QList<QAction*>& actions, int depth) {
+            const QString indent(2 * depth, QLatin1Char(' '));
+            for (QAction* action : actions) {
+                if (action->isSeparator()) {
+                    actual << indent + QStringLiteral("---");
+                } else if (action->menu() != nullptr) {
+                    actual << indent + QStringLiteral("submenu ") + action->text();
+                    walk(action->menu()->actions(), depth + 1);
+                } else {
+                    actual << indent + QStringLiteral("item ") + action->text();
+                    QVERIFY(action->isEnabled());
+                    QVERIFY(action->isVisible());
+                }
+            }
+        };
+        for (QAction* menu : window.menuBar()->actions()) {
+            actual << QStringLiteral("menu ") + menu->text();
+            walk(menu->menu()->actions(), 1);
+        }
+        auto* tabs = window.findChild<QTabWidget*>();
+        for (int page = 0; page < tabs->count(); ++page) {
+            auto* grid = qobject_cast<QGridLayout*>(tabs->widget(page)->layout());
+            QVERIFY(grid != nullptr);
+            actual << QStringLiteral("tab %1 %2").arg(tabs->tabText(page)).arg(grid->columnCount());
+            for (int row = 0; row < grid->rowCount(); ++row) {
+                for (int column = 0; column < grid->columnCount(); ++column) {
+                    QLayoutItem* item = grid->itemAtPosition(row, column);
+                    if (auto* b = item ? qobject_cast<QPushButton*>(item->widget()) : nullptr) {
+                        actual << QStringLiteral("  button ") + b->text();
+                    }
+                }
+            }
+        }
+        for (int i = 0; i < std::min(actual.size(), expected.size()); ++i) {
+            QCOMPARE(actual[i], expected[i]);
+        }
+        QCOMPARE(actual.size(), expected.size());
+        QCOMPARE(window.menuBar()->actions().size(), 14);
+    }
+
+    void ControlNamesOfTheCommands() {
+        TFrmmain window;
+        for (const char* name : {"RzBitBtn24", "RzBitBtn25", "RzBitBtn28", "RzBitBtn87", "RzBitBtn88", "RzBitBtn89"}) {
+            QVERIFY2(window.findChild<QPushButton*>(QString::fromLatin1(name)) != nullptr, name);
+        }
+        for (const char* name : {"dxBarButton408", "dxBarButton74", "dxBarButton7", "dxBarButton19", "dxBarButton280",
+                                 "dxBarButton22", "dxBarButton23", "dxBarButton289"}) {
+            QVERIFY2(window.findChild<QAction*>(QString::fromLatin1(name)) != nullptr, name);
+        }
+        QCOMPARE(window.findChild<QAction*>(QStringLiteral("dxBarButton408"))->text(), U("姓名详批"));
+        QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("RzBitBtn89"))->text(), U("数字分析"));
+    }
+};
+
+QTEST_MAIN(AppTest)
+#include "app_test.moc"
