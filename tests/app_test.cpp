@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -235,6 +237,31 @@ private slots:
         QCOMPARE(Find<QPlainTextEdit>(window, "RzMemo1")->font().pointSize(), 11);
         list->setCurrentText(U("三号"));
         QCOMPARE(Find<QPlainTextEdit>(window, "RzMemo1")->font().pointSize(), 16);
+    }
+
+    void PrintsTheReportWithItsPageSettings() {
+        TFrmmain window;
+        FillZhangSan(window);
+        Button(window, U("八字分析"))->click();
+        QPrinter& printer = window.Printer().Printer();
+        const QPageLayout layout = printer.pageLayout();
+        QCOMPARE(layout.pageSize().id(), QPageSize::Letter);
+        const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
+        QCOMPARE(margins.left(), 12.7);
+        QCOMPARE(margins.right(), 12.7);
+        QCOMPARE(margins.top(), 12.7 + 6.35);
+        QCOMPARE(margins.bottom(), 12.7 + 6.35);
+
+        Find<QComboBox>(window, "CBFont")->setCurrentText(U("四号"));
+        QCOMPARE(window.Printer().Font().pointSize(), 14);
+
+        QTemporaryDir dir;
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(dir.filePath(QStringLiteral("report.pdf")));
+        pdf.setPageLayout(layout);
+        window.Printer().Print(&pdf);
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("report.pdf"))).size() > 10000);
     }
 
     void OpenRecordLoadsGbkAndUtf8Files() {

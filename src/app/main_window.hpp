@@ -36,6 +36,7 @@ public:
     BirthPanel Panel() const;
     const BirthInput& Input() const { return input_; }
     ReportArea& Report() { return *report_; }
+    ReportPrinter& Printer() { return *printer_; }
 
     // 打开记录 after the file dialog: the file's lines replace the report (GBK, or UTF-8).
     void LoadRecord(const QString& path);
