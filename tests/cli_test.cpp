@@ -104,6 +104,16 @@ TEST(Cli, ReportNoticesAndErrors) {
     EXPECT_EQ(RunCli({"report", "bazi", "--hour", "24"}).status, kExitUsage);
 }
 
+TEST(Cli, StrokesAndNameReadings) {
+    EXPECT_EQ(RunCli({"strokes", "张王欧阳"}).out, "张\t11\n王\t4\n欧\t15\n阳\t17\n");
+    const Result name = RunCli({"report", "name", "--surname", "张", "--given", "三丰", "--year", "1980", "--day", "5"});
+    ASSERT_EQ(name.status, kExitOk) << name.err;
+    EXPECT_NE(name.out.find("\n三才: 木火木得分(总分20)：20\n"), std::string::npos);
+    const Result sancai = RunCli({"report", "sancai", "--surname", "张", "--given", "三丰", "--year", "1980"});
+    ASSERT_EQ(sancai.status, kExitOk) << sancai.err;
+    EXPECT_EQ(sancai.out.rfind("张三丰,您的三才为木火木,经系统分析如下:\n\n\n    ", 0), 0u);
+}
+
 TEST(Cli, UsageErrors) {
     EXPECT_EQ(RunCli({}).status, kExitUsage);
     EXPECT_EQ(RunCli({"nonsense"}).status, kExitUsage);

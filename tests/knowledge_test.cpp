@@ -10,6 +10,8 @@
 
 #include "calendar/lunar.hpp"
 #include "calendar/sexagenary.hpp"
+#include "names/numerology.hpp"
+#include "store/unscramble.hpp"
 #include "store/lookup.hpp"
 #include "store/paths.hpp"
 #include "store/quote.hpp"
@@ -254,6 +256,67 @@ TEST(Knowledge, BoneWeightVerseForEveryReachableTotal) {
     EXPECT_EQ(*totals.begin(), 21);
     EXPECT_EQ(*totals.rbegin(), 71);
     EXPECT_EQ(QueryRows(DreamPath(), "select weight from chenggu").size(), totals.size());
+}
+
+TEST(Knowledge, EightyOneNumbers) {
+    const auto rows = QueryRows(BrennFilePath(), "select num, yy, jx, \"as\", content from \"81\" order by num");
+    ASSERT_EQ(rows.size(), 81u);
+    std::set<std::string> texts;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        const Row& row = rows[i];
+        EXPECT_EQ(row.Integer(0), n);
+        EXPECT_EQ(row.Text(2), LuckClass(n)) << n;
+        const std::string verse = row.Text(1);
+        EXPECT_NE(verse.find("："), std::string::npos) << n;
+        EXPECT_EQ(verse.substr(verse.size() - 6), "——") << n;
+        EXPECT_GE(HanCount(row.Text(3)), 60u) << n;
+        EXPECT_LE(HanCount(row.Text(3)), 150u) << n;
+        EXPECT_GE(HanCount(row.Text(4)), 150u) << n;
+        EXPECT_LE(HanCount(row.Text(4)), 400u) << n;
+        for (std::size_t c = 1; c < 5; ++c) {
+            if (c != 2) {
+                EXPECT_TRUE(texts.insert(row.Text(c)).second) << n << " column " << c;
+            }
+        }
+    }
+}
+
+TEST(Knowledge, ThreeTalentsOfEveryTitle) {
+    const auto rows = QueryRows(BrennFilePath(), "select title, djc, content from sancai");
+    const auto details = QueryRows(BrennFilePath(), "select title, yy, xq, jcy, cgy, rjgx, xg from sancai2009");
+    ASSERT_EQ(rows.size(), 125u);
+    ASSERT_EQ(details.size(), 125u);
+    std::set<std::string> titles;
+    std::set<std::string> texts;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string title = rows[i].Text(0);
+        EXPECT_EQ(title.size(), 9u);
+        EXPECT_TRUE(titles.insert(title).second) << title;
+        EXPECT_GE(rows[i].Integer(1), 1) << title;
+        EXPECT_LE(rows[i].Integer(1), 7) << title;
+        const std::string commentary = Unscramble(rows[i].Text(2));
+        EXPECT_GE(HanCount(commentary), 80u) << title;
+        EXPECT_LE(HanCount(commentary), 250u) << title;
+        EXPECT_TRUE(texts.insert(commentary).second) << title;
+        EXPECT_EQ(details[i].Text(0), title);
+        EXPECT_GE(HanCount(details[i].Text(1)), 40u) << title;
+        for (std::size_t c = 1; c < 7; ++c) {
+            EXPECT_LE(HanCount(details[i].Text(c)), 200u) << title << " " << c;
+            if (c > 1) {
+                EXPECT_GE(HanCount(details[i].Text(c)), 50u) << title << " " << c;
+            }
+            EXPECT_TRUE(texts.insert(details[i].Text(c)).second) << title << " " << c;
+        }
+    }
+    // The classical ends of the scale: mutual generation is graded best, control worst.
+    auto grade = [&](const char* title) {
+        return QueryFirstRow(BrennFilePath(), std::string("select djc from sancai where title = '") + title + "'")->Integer(0);
+    };
+    EXPECT_EQ(grade("木火土"), 1);  // 木生火, 火生土
+    EXPECT_EQ(grade("水木火"), 1);
+    EXPECT_EQ(grade("木土木"), 7);  // heaven and earth both control the person
+    EXPECT_EQ(grade("木金火"), 7);
 }
 
 // The builder gives byte-identical files for the same sources.

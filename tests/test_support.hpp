@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+#include <sqlite3.h>
+
+#include <stdexcept>
+
 #include "reports/report_sink.hpp"
 
 namespace varnel::testing {
@@ -35,5 +39,17 @@ public:
 private:
     std::filesystem::path dir_;
 };
+
+// Creates (or extends) a small database file by running SQL statements on it.
+inline void WriteFixtureDb(const std::filesystem::path& file, const std::string& sql) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(file.string().c_str(), &db) != SQLITE_OK) throw std::runtime_error("cannot create fixture");
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
+    const std::string message = error != nullptr ? error : "";
+    sqlite3_free(error);
+    sqlite3_close(db);
+    if (rc != SQLITE_OK) throw std::runtime_error("fixture SQL failed: " + message);
+}
 
 }  // namespace varnel::testing

@@ -19,6 +19,8 @@
 
 #include "app/command_table.hpp"
 #include "app/svg_picture.hpp"
+#include "names/name_report.hpp"
+#include "names/three_talents.hpp"
 #include "reports/birth_reports.hpp"
 #include "text/date_serial.hpp"
 #include "text/gbk.hpp"
@@ -319,6 +321,8 @@ void TFrmmain::RegisterCommands() {
          birthReport([](BirthReportContext& c) { BirthInformationAction(c, BirthInformationKind::BoneWeight); }));
     Bind("blood",
          birthReport([](BirthReportContext& c) { BirthInformationAction(c, BirthInformationKind::BloodType); }));
+    Bind("name-report", [this] { NameReport(Panel(), input_, *report_, notifier_, CurrentYear()); });
+    Bind("sancai", [this] { ThreeTalentsAction(input_, *report_); });
     Bind("new-reading", [this] { NewReading(); });
     Bind("open-record", [this] { OpenRecord(); });
     Bind("page-setup", [this] { printer_->PageSetup(this); });

@@ -15,7 +15,8 @@ struct Command {
     int (*run)(Arguments&, Output&);
 };
 
-constexpr std::array<Command, 5> kCommands = {{
+constexpr std::array<Command, 6> kCommands = {{
+    {"strokes", StrokesCommand},
     {"lunar", LunarCommand},
     {"solar", SolarCommand},
     {"jieqi", JieqiCommand},
@@ -37,8 +38,9 @@ Commands:
                            "field: value" line per field of the record
   report KIND [birth options]
                            the report area's lines of a reading; KIND is
-                           bazi (八字分析), birthinfo (生辰信息), chenggu (称骨算命)
-                           or blood (血型论命)
+                           bazi (八字分析), birthinfo (生辰信息), chenggu (称骨算命),
+                           blood (血型论命), name (姓名详批) or sancai (三才吉凶)
+  strokes TEXT             each character, a tab and its stroke count for name numerology
 
 Birth options (the input panel; defaults as the panel starts):
   --surname TEXT --given TEXT --sex 男|女 --blood A型|B型|O型|AB型

@@ -89,6 +89,7 @@ int SolarCommand(Arguments& args, Output& output);
 int JieqiCommand(Arguments& args, Output& output);
 int ChartCommand(Arguments& args, Output& output);
 int ReportCommand(Arguments& args, Output& output);
+int StrokesCommand(Arguments& args, Output& output);
 
 // The input panel as the birth options give it.
 BirthPanel ReadBirthOptions(Arguments& args);

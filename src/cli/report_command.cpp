@@ -3,6 +3,9 @@
 
 #include "chart/four_pillars.hpp"
 #include "cli/cli.hpp"
+#include "names/grids.hpp"
+#include "names/name_report.hpp"
+#include "names/three_talents.hpp"
 #include "reports/birth_reports.hpp"
 #include "text/conversion_error.hpp"
 #include "text/date_serial.hpp"
@@ -38,6 +41,21 @@ BirthPanel ReadBirthOptions(Arguments& args) {
     return panel;
 }
 
+int StrokesCommand(Arguments& args, Output& output) {
+    const auto words = args.Positionals();
+    if (words.empty()) throw UsageError("give the characters to count");
+    for (const std::string& word : words) {
+        for (std::size_t i = 0; i < word.size();) {
+            std::size_t n = 1;
+            while (i + n < word.size() && (static_cast<unsigned char>(word[i + n]) & 0xC0) == 0x80) ++n;
+            const std::string character = word.substr(i, n);
+            output.Line(character + "\t" + std::to_string(StrokeCount(character)));
+            i += n;
+        }
+    }
+    return kExitOk;
+}
+
 int ReportCommand(Arguments& args, Output& output) {
     const std::string kind = args.TakeFirst();
     const BirthPanel panel = ReadBirthOptions(args);
@@ -56,6 +74,11 @@ int ReportCommand(Arguments& args, Output& output) {
         BirthInformationAction(context, BirthInformationKind::BoneWeight);
     } else if (kind == "blood") {
         BirthInformationAction(context, BirthInformationKind::BloodType);
+    } else if (kind == "name") {
+        NameReport(panel, input, report, notifier, CurrentYear());
+    } else if (kind == "sancai") {
+        // The window's command reads the name last accepted; here the options are that name.
+        if (AcceptBirthInput(panel, false, input, notifier)) ThreeTalentsAction(input, report);
     } else {
         throw UsageError("unknown report '" + kind + "'");
     }

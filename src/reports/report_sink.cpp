@@ -4,7 +4,17 @@ namespace varnel {
 
 void ReportSink::Clear() { lines_.clear(); }
 
-void ReportSink::AddLine(std::string_view text) { lines_.emplace_back(text); }
+void ReportSink::AddLine(std::string_view text) {
+    // A text with line breaks becomes several lines.
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find('\n', start);
+        std::string_view line = text.substr(start, end == std::string_view::npos ? end : end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines_.emplace_back(line);
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+}
 
 void ReportSink::Show() { visible_ = true; }
 

@@ -13,6 +13,7 @@ public:
     virtual ~ReportSink() = default;
 
     virtual void Clear();
+    // Appends a line; a text with line breaks appends one line per part.
     virtual void AddLine(std::string_view text);
     virtual void Show();
     // Brings the view back to the first line: the first line is taken out and put back.

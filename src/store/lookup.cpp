@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "text/conversion_error.hpp"
 #include "text/trim.hpp"
 
 namespace varnel {
@@ -88,6 +89,14 @@ const std::string& Row::Text(std::string_view name) const {
 
 std::string Row::Trimmed(std::size_t column) const { return Trim(Text(column)); }
 std::string Row::Trimmed(std::string_view name) const { return Trim(Text(name)); }
+
+int Row::Integer(std::size_t column) const {
+    try {
+        return ParseInt(Trimmed(column));
+    } catch (const ConversionError& e) {
+        throw StoreError(e.what());
+    }
+}
 
 bool Row::Has(std::string_view name) const {
     return std::any_of(names_.begin(), names_.end(),

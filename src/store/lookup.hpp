@@ -24,6 +24,8 @@ public:
     std::string Trimmed(std::size_t column) const;
     std::string Trimmed(std::string_view name) const;
     bool Has(std::string_view name) const;
+    // The trimmed value read as a decimal integer; StoreError when it is not one.
+    int Integer(std::size_t column) const;
 
 private:
     std::vector<std::string> names_;

@@ -1,11 +1,11 @@
-// varnel-knowledge --data DIR --out DIR
+// varnel-knowledge --data DIR --out DIR [--unihan DIR]
 //
 // Builds dream.dll, BrennFile.dll, BrennBirth.dll and Tgcode.dll (SQLite files) and the
 // shensha/ folder from the sources under data/. Every table comes from data/<file>/<table>.tsv
 // except the generated ones:
 //   Tgcode.dll JQ        the 24 solar terms of every Gregorian year 1900–2100, computed from
 //                        the Sun's apparent ecliptic longitude (ERFA), in China standard time;
-//   BrennFile.dll bihua  the stroke table;
+//   BrennFile.dll bihua  the stroke table, one row per count, from the Unihan files (strokes.cpp);
 //   BrennBirth.dll huangdao  the daily almanac.
 // The output is deterministic: the same sources give byte-identical files.
 #include <algorithm>
@@ -19,6 +19,7 @@
 #include "calendar/lunar.hpp"
 #include "knowledge_db.hpp"
 #include "solar_terms.hpp"
+#include "strokes.hpp"
 #include "text/gbk.hpp"
 #include "tsv_source.hpp"
 
@@ -60,7 +61,13 @@ TableSource SolarTermTable() {
     return table;
 }
 
-TableSource StrokeTable() { return {"bihua", {{"num"}, {"hanzi"}}, {}}; }
+TableSource StrokeTable(const fs::path& unihan) {
+    TableSource table{"bihua", {{"num"}, {"hanzi"}}, {}};
+    for (const auto& [strokes, characters] : NameStrokeTable(unihan)) {
+        table.rows.push_back({std::to_string(strokes), characters});
+    }
+    return table;
+}
 
 TableSource AlmanacTable() {
     TableSource table{"huangdao", {{"gn", ColumnType::Date}}, {}};
@@ -70,17 +77,17 @@ TableSource AlmanacTable() {
     return table;
 }
 
-std::vector<TableSource> GeneratedTables(std::string_view database) {
+std::vector<TableSource> GeneratedTables(std::string_view database, const fs::path& unihan) {
     std::vector<TableSource> tables;
     if (database == "Tgcode.dll") tables.push_back(SolarTermTable());
-    if (database == "BrennFile.dll") tables.push_back(StrokeTable());
+    if (database == "BrennFile.dll") tables.push_back(StrokeTable(unihan));
     if (database == "BrennBirth.dll") tables.push_back(AlmanacTable());
     return tables;
 }
 
-void BuildDatabase(const DatabaseFile& file, const fs::path& data, const fs::path& out) {
+void BuildDatabase(const DatabaseFile& file, const fs::path& data, const fs::path& unihan, const fs::path& out) {
     std::vector<TableSource> tables = ReadDatabaseSources(data / file.name);
-    for (auto& generated : GeneratedTables(file.name)) tables.push_back(std::move(generated));
+    for (auto& generated : GeneratedTables(file.name, unihan)) tables.push_back(std::move(generated));
     std::sort(tables.begin(), tables.end(),
               [](const TableSource& a, const TableSource& b) { return a.table < b.table; });
 
@@ -125,18 +132,20 @@ void BuildShensha(const fs::path& data, const fs::path& out) {
 int main(int argc, char** argv) {
     fs::path data;
     fs::path out;
+    fs::path unihan = "/usr/share/unicode";
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         if (option == "--data") data = argv[i + 1];
         else if (option == "--out") out = argv[i + 1];
+        else if (option == "--unihan") unihan = argv[i + 1];
     }
     if (data.empty() || out.empty()) {
-        std::cerr << "usage: varnel-knowledge --data DIR --out DIR\n";
+        std::cerr << "usage: varnel-knowledge --data DIR --out DIR [--unihan DIR]\n";
         return 2;
     }
     try {
         fs::create_directories(out);
-        for (const auto& file : kDatabases) BuildDatabase(file, data, out);
+        for (const auto& file : kDatabases) BuildDatabase(file, data, unihan, out);
         BuildShensha(data, out);
     } catch (const std::exception& e) {
         std::cerr << "varnel-knowledge: " << e.what() << "\n";
