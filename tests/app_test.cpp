@@ -165,6 +165,29 @@ private slots:
         QCOMPARE(reports[2], reports[0]);
     }
 
+    void NameReadingsFromTheBannerTabAndMenu() {
+        TFrmmain window;
+        window.show();
+        FillZhangSan(window);
+        Button(window, U("姓名分析"))->click();
+        const QStringList banner = ReportLines(window);
+        QVERIFY(banner.contains(U("【评分分析】")));
+        QVERIFY(Find<QPlainTextEdit>(window, "RzMemo1")->isVisible());
+        Find<QPushButton>(window, "RzBitBtn24")->click();
+        QCOMPARE(ReportLines(window), banner);
+        window.findChild<QAction*>(QStringLiteral("dxBarButton408"))->trigger();
+        QCOMPARE(ReportLines(window), banner);
+
+        // 三才吉凶 reads the name accepted last, not the panel as edited since.
+        Find<QLineEdit>(window, "NameB")->setText(U("丰"));
+        Find<QPushButton>(window, "RzBitBtn28")->click();
+        const QStringList talents = ReportLines(window);
+        QCOMPARE(talents.size(), 4);
+        QVERIFY(talents[0].startsWith(U("张三,您的三才为")));
+        window.findChild<QAction*>(QStringLiteral("dxBarButton7"))->trigger();
+        QCOMPARE(ReportLines(window), talents);
+    }
+
     void BirthInformationLeavesTheAreaHiddenUntilAReadingShowsIt() {
         TFrmmain window;
         window.show();
