@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
+#include <tuple>
 
 #include "names/grids.hpp"
 #include "names/name_report.hpp"
@@ -263,6 +265,41 @@ TEST_F(NameReportFixture, AFailingSancai2009LookupIsTheErrorBoxAfterTheGridBlock
     EXPECT_EQ(lines[lines.size() - 6].rfind("【外格2的解析】", 0), 0u);
     EXPECT_EQ(lines.back(), "");
     EXPECT_FALSE(report.Visible());
+}
+
+Lines ReadExpected(const std::string& name) {
+    std::ifstream in(std::string(VARNEL_FIXTURES) + "/reports/" + name);
+    EXPECT_TRUE(in) << name;
+    Lines lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(NameReport, MatchesTheReportsWorkedOutByHand) {
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
+        {"name-single.txt", "张", "三丰", "1980", "1"},
+        {"name-double.txt", "欧阳", "修", "1990", "6"},
+    };
+    for (const auto& [file, surname, given, year, month] : cases) {
+        BirthPanel panel;
+        panel.surname = surname;
+        panel.givenName = given;
+        panel.year = year;
+        panel.month = month;
+        panel.day = std::string(file) == "name-single.txt" ? "5" : "15";
+        panel.hour = "午 12";
+        panel.minute = "30";
+        BirthInput input;
+        ReportSink report;
+        testing::RecordingNotifier notifier;
+        NameReport(panel, input, report, notifier, 2026);
+        const Lines expected = ReadExpected(file);
+        const Lines& actual = report.Lines();
+        for (std::size_t i = 0; i < std::min(actual.size(), expected.size()); ++i) {
+            EXPECT_EQ(actual[i], expected[i]) << file << " line " << i + 1;
+        }
+        EXPECT_EQ(actual.size(), expected.size()) << file;
+    }
 }
 
 TEST(NameReport, NeedsTheNameButNoBloodType) {
