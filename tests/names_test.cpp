@@ -6,6 +6,7 @@
 
 #include "names/grids.hpp"
 #include "names/name_report.hpp"
+#include "names/name_suggestion.hpp"
 #include "names/numerology.hpp"
 #include "names/three_talents.hpp"
 #include "reports/command_dispatch.hpp"
@@ -300,6 +301,70 @@ TEST(NameReport, MatchesTheReportsWorkedOutByHand) {
         }
         EXPECT_EQ(actual.size(), expected.size()) << file;
     }
+}
+
+TEST_F(FixtureStrokes, SuggestionsFromATopGradedTitle) {
+    testing::WriteFixtureDb(dir_ / "BrennFile.dll",
+                            "create table sancai (title text, djc integer, content text);"
+                            "insert into sancai values ('金火金', 1, ''), ('金土土', 2, ''), ('木火土', 1, '');");
+    const testing::KnowledgeDirOverride knowledge(dir_);
+    // 李 has 7 strokes: heaven 8 (金); 金火金 pairs a 火 person number with a 金 earth number.
+    const auto pairs = TalentPairs(8);
+    const std::vector<std::pair<int, int>> expected = {{3, 7},   {3, 37},  {13, 7}, {13, 37}, {23, 7},
+                                                       {23, 37}, {24, 7}, {24, 37}, {33, 7}, {33, 37}};
+    EXPECT_EQ(pairs, expected);
+    EXPECT_EQ(StrokeSuggestions(1, "李"), (std::vector<StrokeSuggestion>{{6, 0}}));  // 天8 人13 地7
+    EXPECT_TRUE(StrokeSuggestions(2, "李").empty());
+    EXPECT_TRUE(StrokeSuggestions(1, "a").empty());  // shorter than one character
+}
+
+TEST(NameSuggestion, EverySuggestionGivesATopGradedNameWithGoodGrids) {
+    auto good = [](int n) { return std::find(GoodNumbers.begin(), GoodNumbers.end(), n) != GoodNumbers.end(); };
+    auto firstCharacter = [](int strokes) {
+        const std::string all = CharactersWithStrokes(strokes);
+        return all.substr(0, 3);
+    };
+    int checked = 0;
+    for (const char* surname : {"王", "张", "杨", "黄", "欧阳", "司马"}) {
+        for (const int length : {1, 2}) {
+            for (const StrokeSuggestion& s : StrokeSuggestions(length, surname)) {
+                std::string given = firstCharacter(s.g1);
+                if (length == 2) given += firstCharacter(s.g2);
+                if (given.size() != 3u * static_cast<std::size_t>(length)) continue;  // no character has that count
+                const int heaven = GridNumber(surname, given, GridKind::HeavenGrid);
+                const int person = GridNumber(surname, given, GridKind::PersonGrid);
+                const int earth = GridNumber(surname, given, GridKind::EarthGrid);
+                EXPECT_EQ(ThreeTalentsScore(ThreeTalentsTitle(heaven, person, earth)), 20) << surname << given;
+                EXPECT_TRUE(good(GridNumber(surname, given, GridKind::TotalGrid))) << surname << given;
+                if (length == 2) {
+                    EXPECT_TRUE(good(GridNumber(surname, given, GridKind::OuterGrid))) << surname << given;
+                }
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 20);
+}
+
+TEST(NameSuggestion, ItemLabels) {
+    EXPECT_EQ(SuggestionLabel({6, 0}, false, true), "第一字:6画");
+    EXPECT_EQ(SuggestionLabel({6, 10}, true, true), "第一字:6画 第二字:10画");
+    EXPECT_EQ(SuggestionLabel({6, 0}, false, false), "名1字:6画");
+    EXPECT_EQ(SuggestionLabel({6, 10}, true, false), "名1字:6画 名2字:10画");
+}
+
+TEST_F(FixtureStrokes, TrialOfANewName) {
+    testing::WriteFixtureDb(dir_ / "BrennFile.dll",
+                            "create table sancai (title text, djc integer, content text);"
+                            "insert into sancai values ('金土水', 3, '" + Scramble("金土水之评") + "');"
+                            "create table namefx (num text, content text);"
+                            "insert into namefx values ('8', '" + Scramble("八之评") + "'), ('15', '" + Scramble("十五之评") + "'),"
+                            "('9', '" + Scramble("九之评") + "');");
+    const testing::KnowledgeDirOverride knowledge(dir_);
+    EXPECT_EQ(TrialNameLines("李", "林"),
+              (Lines{"李林,您的三才为金土水", "", "", "    金土水之评", "", "天格: 8", "地格: 9", "人格: 15", "总格: 15",
+                     "外格: 2", "", "", "十五之评", "", "补充:", "天格8分析:", "    八之评", "", "地格9分析:", "    九之评",
+                     "", "人格15分析:", "    十五之评", "", "外格2分析:", "    无结果,请听下回分解"}));
 }
 
 TEST(NameReport, NeedsTheNameButNoBloodType) {

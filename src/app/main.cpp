@@ -2,12 +2,12 @@
 #include <QIcon>
 
 #include "app/main_window.hpp"
-#include "app/message_boxes.hpp"
+#include "ui/message_boxes.hpp"
 #include "store/unscramble.hpp"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(varnel::app::kProgramTitle);
+    QApplication::setApplicationDisplayName(varnel::ui::kProgramTitle);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/varnel/app-icon.svg")));
     varnel::SetBeepHandler([] { QApplication::beep(); });
 

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QValidator>
 #include <QVBoxLayout>
 #include <array>
 #include <vector>
@@ -20,10 +19,13 @@
 #include "app/command_table.hpp"
 #include "app/svg_picture.hpp"
 #include "names/name_report.hpp"
+#include "names/ui/change_name_window.hpp"
+#include "names/ui/name_come_window.hpp"
 #include "names/three_talents.hpp"
 #include "reports/birth_reports.hpp"
 #include "text/date_serial.hpp"
 #include "text/gbk.hpp"
+#include "ui/widgets.hpp"
 
 // The pictures are compiled into this static library; register them before first use.
 static void InitPictureResources() { Q_INIT_RESOURCE(resources); }
@@ -37,7 +39,6 @@ constexpr int kWindowHeight = 600;
 constexpr int kBannerHeight = 84;
 constexpr int kTabWidth = 191;
 constexpr int kBottomBarHeight = 30;
-constexpr int kNameBytes = 4;
 
 struct FontSize {
     const char* caption;
@@ -47,19 +48,7 @@ constexpr std::array<FontSize, 6> kFontSizes = {
     {{"三号", 16}, {"小三号", 15}, {"四号", 14}, {"小四号", 12}, {"五号", 11}, {"小五号", 9}}};
 constexpr int kInitialFontItem = 5;
 
-// Accepts a text of at most n GBK bytes (a Chinese character counts two).
-class GbkLengthValidator : public QValidator {
-public:
-    GbkLengthValidator(int bytes, QObject* parent) : QValidator(parent), bytes_(bytes) {}
-    State validate(QString& input, int&) const override {
-        return static_cast<int>(GbkLength(input.toStdString())) <= bytes_ ? Acceptable : Invalid;
-    }
-
-private:
-    int bytes_;
-};
-
-QString Text(std::string_view utf8) { return ToQString(utf8); }
+QString Text(std::string_view utf8) { return ui::ToQString(utf8); }
 
 std::string ToUtf8(const QString& text) { return text.toStdString(); }
 
@@ -209,15 +198,10 @@ QWidget* TFrmmain::BuildInputPanel() {
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(2);
 
-    auto name = [&](const char* objectName) {
-        auto* edit = new QLineEdit(panel);
-        edit->setObjectName(QString::fromLatin1(objectName));
-        edit->setValidator(new GbkLengthValidator(kNameBytes, edit));
-        edit->setFixedWidth(44);
-        return edit;
-    };
-    nameA_ = name("NameA");
-    nameB_ = name("NameB");
+    nameA_ = ui::MakeNameBox("NameA", panel);
+    nameB_ = ui::MakeNameBox("NameB", panel);
+    nameA_->setFixedWidth(44);
+    nameB_->setFixedWidth(44);
     sex_ = MakeList(panel, "Sex", SexItems, QStringLiteral("男"), 48);
     bloodType_ = MakeList(panel, "Xuxing", BloodTypeItems, QStringLiteral("A型"), 58);
     calendar_ = MakeList(panel, "ComDate", CalendarItems, QStringLiteral("生日公历"), 82);
@@ -323,6 +307,11 @@ void TFrmmain::RegisterCommands() {
          birthReport([](BirthReportContext& c) { BirthInformationAction(c, BirthInformationKind::BloodType); }));
     Bind("name-report", [this] { NameReport(Panel(), input_, *report_, notifier_, CurrentYear()); });
     Bind("sancai", [this] { ThreeTalentsAction(input_, *report_); });
+    Bind("name-suggest", [this] {
+        if (!AcceptNames(Panel(), input_, notifier_)) return;
+        (new ui::TFrmChangeName(input_.surname, this))->show();
+    });
+    Bind("surname-origin", [this] { (new ui::TFrmNameCome(this))->show(); });
     Bind("new-reading", [this] { NewReading(); });
     Bind("open-record", [this] { OpenRecord(); });
     Bind("page-setup", [this] { printer_->PageSetup(this); });

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/message_boxes.hpp"
+#include "ui/message_boxes.hpp"
 #include "app/report_area.hpp"
 #include "app/report_printer.hpp"
 #include "chart/four_pillars.hpp"
@@ -60,8 +60,8 @@ private:
     std::map<std::string, std::function<void()>, std::less<>> commands_;
     BirthInput input_;
     FourPillars chart_;
-    MessageBoxNotifier notifier_;
-    MessageBoxErrors errors_;
+    ui::MessageBoxNotifier notifier_;
+    ui::MessageBoxErrors errors_;
     std::unique_ptr<ReportArea> report_;
     std::unique_ptr<ReportPrinter> printer_;
 

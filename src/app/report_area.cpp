@@ -2,7 +2,7 @@
 
 #include <QScrollBar>
 
-#include "app/message_boxes.hpp"
+#include "ui/message_boxes.hpp"
 #include "app/svg_picture.hpp"
 
 namespace varnel::app {
@@ -51,7 +51,7 @@ void ReportArea::Clear() {
 
 void ReportArea::AddLine(std::string_view text) {
     ReportSink::AddLine(text);
-    memo_->appendPlainText(ToQString(text));
+    memo_->appendPlainText(ui::ToQString(text));
 }
 
 void ReportArea::Show() {

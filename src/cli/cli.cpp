@@ -15,7 +15,9 @@ struct Command {
     int (*run)(Arguments&, Output&);
 };
 
-constexpr std::array<Command, 6> kCommands = {{
+constexpr std::array<Command, 8> kCommands = {{
+    {"suggest", SuggestCommand},
+    {"surname", SurnameCommand},
     {"strokes", StrokesCommand},
     {"lunar", LunarCommand},
     {"solar", SolarCommand},
@@ -41,6 +43,11 @@ Commands:
                            bazi (八字分析), birthinfo (生辰信息), chenggu (称骨算命),
                            blood (血型论命), name (姓名详批) or sancai (三才吉凶)
   strokes TEXT             each character, a tab and its stroke count for name numerology
+  suggest SURNAME [--length 1|2]
+                           the stroke combinations 取名宝典 proposes for a given name of one
+                           or two characters (two by default), then for each combination
+                           the characters of its stroke counts
+  surname NAME             the origin and history of a surname (姓氏起源)
 
 Birth options (the input panel; defaults as the panel starts):
   --surname TEXT --given TEXT --sex 男|女 --blood A型|B型|O型|AB型

@@ -90,6 +90,8 @@ int JieqiCommand(Arguments& args, Output& output);
 int ChartCommand(Arguments& args, Output& output);
 int ReportCommand(Arguments& args, Output& output);
 int StrokesCommand(Arguments& args, Output& output);
+int SuggestCommand(Arguments& args, Output& output);
+int SurnameCommand(Arguments& args, Output& output);
 
 // The input panel as the birth options give it.
 BirthPanel ReadBirthOptions(Arguments& args);

@@ -37,10 +37,14 @@ std::vector<std::string> MinuteItems() { return NumberItems(0, 59); }
 
 int ClockHourOfItem(std::string_view item) { return ParseInt(Trim(GbkCopy(item, 4, 2))); }
 
+bool AcceptNames(const BirthPanel& panel, BirthInput& input, Notifier& notifier) {
+    return StoreRequired(panel.surname, input.surname, "姓不能为空!", notifier) &&
+           StoreRequired(panel.givenName, input.givenName, "名不能为空!", notifier);
+}
+
 bool AcceptBirthInput(const BirthPanel& panel, bool requireBloodType, BirthInput& input,
                       Notifier& notifier) {
-    if (!StoreRequired(panel.surname, input.surname, "姓不能为空!", notifier)) return false;
-    if (!StoreRequired(panel.givenName, input.givenName, "名不能为空!", notifier)) return false;
+    if (!AcceptNames(panel, input, notifier)) return false;
     if (requireBloodType &&
         !StoreRequired(panel.bloodType, input.bloodType, "血型不能为空!", notifier)) {
         return false;

@@ -58,6 +58,9 @@ struct BirthInput {
     int hourNumber = 0;
 };
 
+// The first two checks of the acceptance: surname and given name, each stored as it passes.
+bool AcceptNames(const BirthPanel& panel, BirthInput& input, Notifier& notifier);
+
 // Reads and checks the panel and fills `input`, each field as soon as its own check passes.
 // Returns false after a notice when a check fails; a date or number that cannot be read
 // throws ConversionError.

@@ -1,8 +1,8 @@
-#include "app/message_boxes.hpp"
+#include "ui/message_boxes.hpp"
 
 #include <QMessageBox>
 
-namespace varnel::app {
+namespace varnel::ui {
 
 QString ToQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -20,4 +20,4 @@ void MessageBoxErrors::ShowError(std::string_view message) {
     box.exec();
 }
 
-}  // namespace varnel::app
+}  // namespace varnel::ui

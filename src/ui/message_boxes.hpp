@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace varnel::app {
+namespace varnel::ui {
 
 inline const QString kProgramTitle = QStringLiteral("Varnel电脑易经算命软件");
 
@@ -33,4 +33,4 @@ private:
 
 QString ToQString(std::string_view utf8);
 
-}  // namespace varnel::app
+}  // namespace varnel::ui

@@ -1,0 +1,56 @@
+#include "ui/widgets.hpp"
+
+#include <QValidator>
+
+#include "text/gbk.hpp"
+
+namespace varnel::ui {
+
+namespace {
+
+// Accepts a text of at most n GBK bytes (a Chinese character counts two).
+class GbkLengthValidator : public QValidator {
+public:
+    GbkLengthValidator(int bytes, QObject* parent) : QValidator(parent), bytes_(bytes) {}
+    State validate(QString& input, int&) const override {
+        return static_cast<int>(GbkLength(input.toStdString())) <= bytes_ ? Acceptable : Invalid;
+    }
+
+private:
+    int bytes_;
+};
+
+constexpr int kNameBytes = 4;
+
+}  // namespace
+
+QLabel* MakeLabel(const char* objectName, const char* text, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    return label;
+}
+
+QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* parent, std::function<void()> onClick) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    QObject::connect(button, &QPushButton::clicked, parent, [onClick = std::move(onClick)] { onClick(); });
+    return button;
+}
+
+QPlainTextEdit* MakeReadOnlyText(const char* objectName, QWidget* parent) {
+    auto* text = new QPlainTextEdit(parent);
+    text->setObjectName(QString::fromLatin1(objectName));
+    text->setReadOnly(true);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return text;
+}
+
+QLineEdit* MakeNameBox(const char* objectName, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    edit->setValidator(new GbkLengthValidator(kNameBytes, edit));
+    edit->setMaximumWidth(60);
+    return edit;
+}
+
+}  // namespace varnel::ui

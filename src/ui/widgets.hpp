@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <functional>
+
+namespace varnel::ui {
+
+// Small builders for the controls the reading windows share; object names are the controls' names.
+QLabel* MakeLabel(const char* objectName, const char* text, QWidget* parent);
+QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* parent, std::function<void()> onClick);
+QPlainTextEdit* MakeReadOnlyText(const char* objectName, QWidget* parent);
+// A box for one name part: at most 4 GBK bytes (two Chinese characters).
+QLineEdit* MakeNameBox(const char* objectName, QWidget* parent);
+
+}  // namespace varnel::ui
