@@ -22,6 +22,8 @@
 #include "names/ui/change_name_window.hpp"
 #include "names/ui/name_come_window.hpp"
 #include "names/three_talents.hpp"
+#include "readings/star_readings.hpp"
+#include "readings/ui/net_name_window.hpp"
 #include "reports/birth_reports.hpp"
 #include "text/date_serial.hpp"
 #include "text/gbk.hpp"
@@ -312,6 +314,13 @@ void TFrmmain::RegisterCommands() {
         (new ui::TFrmChangeName(input_.surname, this))->show();
     });
     Bind("surname-origin", [this] { (new ui::TFrmNameCome(this))->show(); });
+    Bind("star-report", [this] { StarSignReport(Panel(), input_, *report_, notifier_, CurrentYear()); });
+    Bind("star-intelligence", [this] { StarIntelligenceReading(input_, *report_); });
+    for (const StarTopic& topic : StarTopics) {
+        const std::string table(topic.table);
+        Bind("star-topic:" + table, [this, table] { StarTopicReading(input_, table, *report_); });
+    }
+    Bind("netname", [this] { ui::TFrmWangming(this).exec(); });
     Bind("new-reading", [this] { NewReading(); });
     Bind("open-record", [this] { OpenRecord(); });
     Bind("page-setup", [this] { printer_->PageSetup(this); });

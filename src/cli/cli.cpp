@@ -15,7 +15,8 @@ struct Command {
     int (*run)(Arguments&, Output&);
 };
 
-constexpr std::array<Command, 8> kCommands = {{
+constexpr std::array<Command, 9> kCommands = {{
+    {"netname", NetNameCommand},
     {"suggest", SuggestCommand},
     {"surname", SurnameCommand},
     {"strokes", StrokesCommand},
@@ -41,13 +42,17 @@ Commands:
   report KIND [birth options]
                            the report area's lines of a reading; KIND is
                            bazi (八字分析), birthinfo (生辰信息), chenggu (称骨算命),
-                           blood (血型论命), name (姓名详批) or sancai (三才吉凶)
+                           blood (血型论命), name (姓名详批), sancai (三才吉凶),
+                           star (星座详批), iq (星座运程) or a star-sign topic: ndeq (情商解析),
+                           aiqing (星座实力), mingren (星座名人), baojian (身体保健),
+                           qingxv (五大建议), shiye (星座缺陷)
   strokes TEXT             each character, a tab and its stroke count for name numerology
   suggest SURNAME [--length 1|2]
                            the stroke combinations 取名宝典 proposes for a given name of one
                            or two characters (two by default), then for each combination
                            the characters of its stroke counts
   surname NAME             the origin and history of a surname (姓氏起源)
+  netname TEXT             the two result rows of 网名与性格 for a nickname
 
 Birth options (the input panel; defaults as the panel starts):
   --surname TEXT --given TEXT --sex 男|女 --blood A型|B型|O型|AB型

@@ -92,6 +92,7 @@ int ReportCommand(Arguments& args, Output& output);
 int StrokesCommand(Arguments& args, Output& output);
 int SuggestCommand(Arguments& args, Output& output);
 int SurnameCommand(Arguments& args, Output& output);
+int NetNameCommand(Arguments& args, Output& output);
 
 // The input panel as the birth options give it.
 BirthPanel ReadBirthOptions(Arguments& args);

@@ -6,6 +6,7 @@
 #include "names/grids.hpp"
 #include "names/name_report.hpp"
 #include "names/three_talents.hpp"
+#include "readings/star_readings.hpp"
 #include "reports/birth_reports.hpp"
 #include "text/conversion_error.hpp"
 #include "text/date_serial.hpp"
@@ -56,6 +57,13 @@ int StrokesCommand(Arguments& args, Output& output) {
     return kExitOk;
 }
 
+bool IsStarTopic(std::string_view kind) {
+    for (const StarTopic& topic : StarTopics) {
+        if (topic.table == kind) return true;
+    }
+    return false;
+}
+
 int ReportCommand(Arguments& args, Output& output) {
     const std::string kind = args.TakeFirst();
     const BirthPanel panel = ReadBirthOptions(args);
@@ -74,6 +82,17 @@ int ReportCommand(Arguments& args, Output& output) {
         BirthInformationAction(context, BirthInformationKind::BoneWeight);
     } else if (kind == "blood") {
         BirthInformationAction(context, BirthInformationKind::BloodType);
+    } else if (kind == "star") {
+        StarSignReport(panel, input, report, notifier, CurrentYear());
+    } else if (kind == "iq" || IsStarTopic(kind)) {
+        // The window's readings use the sign accepted last; here the options are that person.
+        if (AcceptBirthInput(panel, false, input, notifier)) {
+            if (kind == "iq") {
+                StarIntelligenceReading(input, report);
+            } else {
+                StarTopicReading(input, kind, report);
+            }
+        }
     } else if (kind == "name") {
         NameReport(panel, input, report, notifier, CurrentYear());
     } else if (kind == "sancai") {

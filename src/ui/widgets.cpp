@@ -53,4 +53,18 @@ QLineEdit* MakeNameBox(const char* objectName, QWidget* parent) {
     return edit;
 }
 
+QLineEdit* MakeUpperCaseBox(const char* objectName, int maxBytes, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    edit->setValidator(new GbkLengthValidator(maxBytes, edit));
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+        const QString upper = text.toUpper();
+        if (upper == text) return;
+        const int cursor = edit->cursorPosition();
+        edit->setText(upper);
+        edit->setCursorPosition(cursor);
+    });
+    return edit;
+}
+
 }  // namespace varnel::ui
