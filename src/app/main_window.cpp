@@ -22,6 +22,7 @@
 #include "names/ui/change_name_window.hpp"
 #include "names/ui/name_come_window.hpp"
 #include "names/three_talents.hpp"
+#include "numbers/ui/number_windows.hpp"
 #include "readings/star_readings.hpp"
 #include "readings/ui/net_name_window.hpp"
 #include "reports/birth_reports.hpp"
@@ -321,6 +322,10 @@ void TFrmmain::RegisterCommands() {
         Bind("star-topic:" + table, [this, table] { StarTopicReading(input_, table, *report_); });
     }
     Bind("netname", [this] { ui::TFrmWangming(this).exec(); });
+    Bind("phone", [this] { ui::TFrm_SJcs(this).exec(); });
+    Bind("qq-number", [this] { ui::TFrmQQhm(this).exec(); });
+    Bind("other-number", [this] { ui::TFrm_onther(this).exec(); });
+    Bind("qq-pair", [this] { ui::TFormQQpeidui(this).exec(); });
     Bind("new-reading", [this] { NewReading(); });
     Bind("open-record", [this] { OpenRecord(); });
     Bind("page-setup", [this] { printer_->PageSetup(this); });

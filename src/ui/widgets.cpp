@@ -1,5 +1,6 @@
 #include "ui/widgets.hpp"
 
+#include <QKeyEvent>
 #include <QValidator>
 
 #include "text/gbk.hpp"
@@ -21,6 +22,26 @@ private:
 };
 
 constexpr int kNameBytes = 4;
+
+// Discards typed characters other than digits, Backspace and Enter; keys without text pass.
+class DigitKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QString text = key->text();
+            const bool control = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Return ||
+                                 key->key() == Qt::Key_Enter;
+            if (!control && !text.isEmpty() && !(text.size() == 1 && text[0].isDigit() && text[0].unicode() < 128)) {
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 }  // namespace
 
@@ -65,6 +86,23 @@ QLineEdit* MakeUpperCaseBox(const char* objectName, int maxBytes, QWidget* paren
         edit->setCursorPosition(cursor);
     });
     return edit;
+}
+
+QLineEdit* MakeDigitBox(const char* objectName, int maxLength, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    edit->setMaxLength(maxLength);
+    edit->installEventFilter(new DigitKeyFilter(edit));
+    return edit;
+}
+
+QLabel* MakeValueLabel(const char* objectName, QWidget* parent, const char* color) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (color != nullptr) label->setStyleSheet(QStringLiteral("color: %1;").arg(QString::fromLatin1(color)));
+    return label;
 }
 
 }  // namespace varnel::ui

@@ -17,5 +17,10 @@ QLineEdit* MakeNameBox(const char* objectName, QWidget* parent);
 // A one-line entry that shows letters in upper case as they are typed and holds at most
 // `maxBytes` GBK bytes.
 QLineEdit* MakeUpperCaseBox(const char* objectName, int maxBytes, QWidget* parent);
+// A number entry: at most `maxLength` characters; typing anything but the digits 0-9,
+// Backspace and Enter is discarded (pasted text is not filtered).
+QLineEdit* MakeDigitBox(const char* objectName, int maxLength, QWidget* parent);
+// A label for a result value, empty at first.
+QLabel* MakeValueLabel(const char* objectName, QWidget* parent, const char* color = nullptr);
 
 }  // namespace varnel::ui
