@@ -319,6 +319,26 @@ TEST(Knowledge, ThreeTalentsOfEveryTitle) {
     EXPECT_EQ(grade("木金火"), 7);
 }
 
+TEST(Knowledge, StarSignTopicsForEverySign) {
+    const char* signs[] = {"白羊座", "金牛座", "双子座", "巨蟹座", "狮子座", "处女座",
+                           "天秤座", "天蝎座", "射手座", "摩羯座", "水瓶座", "双鱼座"};
+    std::set<std::string> texts;
+    for (const char* table : {"ndeq", "aiqing", "mingren", "baojian", "qingxv", "shiye"}) {
+        EXPECT_EQ(QueryRows(BrennFilePath(), std::string("select title from ") + table).size(), 12u) << table;
+        for (const char* sign : signs) {
+            const auto rows = QueryRows(BrennFilePath(), std::string("select content from ") + table +
+                                                             " where title = '" + sign + "'");
+            ASSERT_EQ(rows.size(), 1u) << table << sign;
+            const std::string text = rows[0].Trimmed(0);
+            EXPECT_EQ(text.rfind("<p>", 0), 0u) << table << sign;
+            EXPECT_EQ(text.substr(text.size() - 4), "</p>") << table << sign;
+            EXPECT_GE(HanCount(text), 200u) << table << sign;
+            EXPECT_LE(HanCount(text), 600u) << table << sign;
+            EXPECT_TRUE(texts.insert(text).second) << table << sign;
+        }
+    }
+}
+
 // The builder gives byte-identical files for the same sources.
 TEST(Knowledge, BuilderIsDeterministic) {
     const fs::path a = fs::temp_directory_path() / "varnel-knowledge-a";

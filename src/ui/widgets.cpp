@@ -54,6 +54,8 @@ QLabel* MakeLabel(const char* objectName, const char* text, QWidget* parent) {
 QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* parent, std::function<void()> onClick) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setObjectName(QString::fromLatin1(objectName));
+    // Enter belongs to the entry fields: each window says what it does there.
+    button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, parent, [onClick = std::move(onClick)] { onClick(); });
     return button;
 }
