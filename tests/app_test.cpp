@@ -188,6 +188,75 @@ private slots:
         QCOMPARE(ReportLines(window), talents);
     }
 
+    void StarSignReadings() {
+        TFrmmain window;
+        window.show();
+        FillZhangSan(window);
+        Button(window, U("星座分析"))->click();
+        const QStringList full = ReportLines(window);
+        QVERIFY(full.contains(U("【情商解析】:")));
+        QVERIFY(full.contains(U("【星座缺陷】:")));
+        MenuItem(window, {U("星座"), U("星座运程")})->trigger();
+        QCOMPARE(ReportLines(window).size(), 4);
+        QCOMPARE(ReportLines(window)[0], U("张三,您的星座为摩羯座,经系统分析如下:"));
+        Button(*window.findChild<QTabWidget*>(), U("星座名人"))->click();
+        QCOMPARE(ReportLines(window)[0], U("张三,您的星座为摩羯座..."));
+        const QStringList famous = ReportLines(window);
+        MenuItem(window, {U("星座"), U("本年运程")})->trigger();  // no reading
+        QCOMPARE(ReportLines(window), famous);
+    }
+
+    void NameWindowsOpenWithoutBlocking() {
+        TFrmmain window;
+        window.show();
+        FillZhangSan(window);
+        Find<QPushButton>(window, "RzBitBtn25")->click();
+        window.findChild<QAction*>(QStringLiteral("dxBarButton74"))->trigger();
+        int suggestionWindows = 0;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QStringLiteral("FrmChangeName") && top->isVisible()) ++suggestionWindows;
+        }
+        QCOMPARE(suggestionWindows, 2);
+        window.findChild<QAction*>(QStringLiteral("dxBarButton289"))->trigger();
+        bool origins = false;
+        for (QWidget* top : QApplication::topLevelWidgets()) origins |= top->objectName() == QStringLiteral("FrmNameCome");
+        QVERIFY(origins);
+
+        Find<QLineEdit>(window, "NameB")->clear();
+        const SeenBox box = ExpectMessageBox([&] { Find<QPushButton>(window, "RzBitBtn25")->click(); });
+        QCOMPARE(box.text, U("名不能为空!"));
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName().startsWith(QStringLiteral("Frm")) && top != &window) top->close();
+        }
+    }
+
+    void ModalReadingWindows() {
+        TFrmmain window;
+        window.show();
+        const std::pair<const char*, QStringList> openings[] = {
+            {"网名与性格", {U("算命"), U("网名分析")}},
+            {"手机号码测算", {U("工具"), U("手机号码分析")}},
+            {"QQ号码测试", {U("工具"), U("QQ号码分析")}},
+            {"任意号码分析", {U("工具"), U("更多数字分析")}},
+            {"QQ号码缘分配对", {U("配对"), U("QQ缘分配对")}},
+        };
+        for (const auto& [caption, path] : openings) {
+            QString seen;
+            QTimer::singleShot(0, [&] {
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    seen = modal->windowTitle();
+                    modal->close();
+                }
+            });
+            if (path[0] == U("算命")) {
+                Button(*window.findChild<QTabWidget*>(), path[1])->click();
+            } else {
+                MenuItem(window, path)->trigger();
+            }
+            QCOMPARE(seen, U(caption));
+        }
+    }
+
     void BirthInformationLeavesTheAreaHiddenUntilAReadingShowsIt() {
         TFrmmain window;
         window.show();
