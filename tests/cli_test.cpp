@@ -114,6 +114,19 @@ TEST(Cli, StrokesAndNameReadings) {
     EXPECT_EQ(sancai.out.rfind("张三丰,您的三才为木火木,经系统分析如下:\n\n\n    ", 0), 0u);
 }
 
+TEST(Cli, NumberReadings) {
+    const Result qq = RunCli({"qq", "162"});
+    EXPECT_EQ(qq.out.substr(0, qq.out.find("\n吉凶")), "qq号码是：162\n状态：大展鸿图，信用得固，名利双收，可获成功");
+    EXPECT_NE(RunCli({"number", "26"}).out.find("\n吉凶：凶带吉\n"), std::string::npos);
+    EXPECT_EQ(RunCli({"qqpair", "12345", "67890"}).out, RunCli({"qqpair", "67890", "12345"}).out);
+    EXPECT_EQ(RunCli({"qqpair", "1234", "67890"}).status, kExitNotice);
+    EXPECT_EQ(RunCli({"phone", "1380000"}).status, kExitNotice);
+    const Result phone = RunCli({"phone", "13800001234"});
+    EXPECT_EQ(phone.status, kExitOk);
+    EXPECT_EQ(phone.out.rfind("手机号码是：13800001234\n状态：", 0), 0u);
+    EXPECT_NE(RunCli({"netname", "王小明"}).out.find("你的性格：反复无常"), std::string::npos);
+}
+
 TEST(Cli, UsageErrors) {
     EXPECT_EQ(RunCli({}).status, kExitUsage);
     EXPECT_EQ(RunCli({"nonsense"}).status, kExitUsage);

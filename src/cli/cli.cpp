@@ -15,7 +15,11 @@ struct Command {
     int (*run)(Arguments&, Output&);
 };
 
-constexpr std::array<Command, 9> kCommands = {{
+constexpr std::array<Command, 13> kCommands = {{
+    {"phone", PhoneCommand},
+    {"qq", QqCommand},
+    {"number", NumberCommand},
+    {"qqpair", QqPairCommand},
     {"netname", NetNameCommand},
     {"suggest", SuggestCommand},
     {"surname", SurnameCommand},
@@ -53,6 +57,9 @@ Commands:
                            the characters of its stroke counts
   surname NAME             the origin and history of a surname (姓氏起源)
   netname TEXT             the two result rows of 网名与性格 for a nickname
+  phone N                  the result rows of 手机号码测算 (key: digits 8 on, modulo 80)
+  qq N, number N           the result rows of QQ号码测试 and 任意号码分析 (modulo 81)
+  qqpair A B               the pairing text of two QQ numbers of 5 to 10 digits
 
 Birth options (the input panel; defaults as the panel starts):
   --surname TEXT --given TEXT --sex 男|女 --blood A型|B型|O型|AB型

@@ -93,6 +93,10 @@ int StrokesCommand(Arguments& args, Output& output);
 int SuggestCommand(Arguments& args, Output& output);
 int SurnameCommand(Arguments& args, Output& output);
 int NetNameCommand(Arguments& args, Output& output);
+int PhoneCommand(Arguments& args, Output& output);
+int QqCommand(Arguments& args, Output& output);
+int NumberCommand(Arguments& args, Output& output);
+int QqPairCommand(Arguments& args, Output& output);
 
 // The input panel as the birth options give it.
 BirthPanel ReadBirthOptions(Arguments& args);
