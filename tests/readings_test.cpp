@@ -77,6 +77,32 @@ TEST_F(StarFixture, FullReportWithEmptyTables) {
     EXPECT_TRUE(report.Visible());
 }
 
+TEST(StarReadings, FullReportWithEveryTopic) {
+    BirthPanel panel;
+    panel.surname = "李";
+    panel.givenName = "四";
+    panel.calendarIndex = 1;  // lunar 1990-3-7 is 1990-04-02: the sign follows the Gregorian date
+    panel.year = "1990";
+    panel.month = "3";
+    panel.day = "7";
+    BirthInput input;
+    ReportSink report;
+    testing::RecordingNotifier notifier;
+    StarSignReport(panel, input, report, notifier, 2026);
+    const Lines& lines = report.Lines();
+    ASSERT_EQ(lines.size(), 22u);
+    EXPECT_EQ(input.starSign, "白羊座");
+    for (std::size_t i = 0; i < StarTopics.size(); ++i) {
+        EXPECT_EQ(lines[3 + 3 * i], StarTopics[i].heading);
+        const std::string& text = lines[4 + 3 * i];
+        EXPECT_GT(GbkLength(text), 400u) << StarTopics[i].table;
+        EXPECT_EQ(text.find("<p>"), std::string::npos);
+        EXPECT_EQ(text.find("</p>"), std::string::npos);
+        EXPECT_EQ(text, StarSignTopicText("白羊座", StarTopics[i].table));
+    }
+    EXPECT_EQ(lines.back(), "--以上测算紧着参考" + std::string(52, '-'));
+}
+
 TEST_F(StarFixture, TopicTextsLoseTheirParagraphTags) {
     testing::WriteFixtureDb(dir_ / "BrennFile.dll",
                             "insert into ndeq values ('金牛座', ' <p>第一段。</p><p>第二段。</p> '),"

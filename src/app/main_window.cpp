@@ -22,6 +22,7 @@
 #include "names/ui/change_name_window.hpp"
 #include "names/ui/name_come_window.hpp"
 #include "names/three_talents.hpp"
+#include "divination/ui/qigua_window.hpp"
 #include "numbers/ui/number_windows.hpp"
 #include "readings/star_readings.hpp"
 #include "readings/ui/net_name_window.hpp"
@@ -323,6 +324,7 @@ void TFrmmain::RegisterCommands() {
     }
     Bind("netname", [this] { ui::TFrmWangming(this).exec(); });
     Bind("phone", [this] { ui::TFrm_SJcs(this).exec(); });
+    Bind("hexagram", [this] { ui::TFrmQigua(this).exec(); });
     Bind("qq-number", [this] { ui::TFrmQQhm(this).exec(); });
     Bind("other-number", [this] { ui::TFrm_onther(this).exec(); });
     Bind("qq-pair", [this] { ui::TFormQQpeidui(this).exec(); });

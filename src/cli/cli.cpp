@@ -15,7 +15,8 @@ struct Command {
     int (*run)(Arguments&, Output&);
 };
 
-constexpr std::array<Command, 13> kCommands = {{
+constexpr std::array<Command, 14> kCommands = {{
+    {"hexagram", HexagramCommand},
     {"phone", PhoneCommand},
     {"qq", QqCommand},
     {"number", NumberCommand},
@@ -60,6 +61,10 @@ Commands:
   phone N                  the result rows of 手机号码测算 (key: digits 8 on, modulo 80)
   qq N, number N           the result rows of QQ号码测试 and 任意号码分析 (modulo 81)
   qqpair A B               the pairing text of two QQ numbers of 5 to 10 digits
+  hexagram [--code BITS | --id N]
+                           a hexagram of 金钱卦 by its six lines (line 1 first, 1 yang,
+                           0 yin), by its number 0-63, or drawn at random: its code, title
+                           and interpretation
 
 Birth options (the input panel; defaults as the panel starts):
   --surname TEXT --given TEXT --sex 男|女 --blood A型|B型|O型|AB型

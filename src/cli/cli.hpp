@@ -97,6 +97,7 @@ int PhoneCommand(Arguments& args, Output& output);
 int QqCommand(Arguments& args, Output& output);
 int NumberCommand(Arguments& args, Output& output);
 int QqPairCommand(Arguments& args, Output& output);
+int HexagramCommand(Arguments& args, Output& output);
 
 // The input panel as the birth options give it.
 BirthPanel ReadBirthOptions(Arguments& args);

@@ -7,6 +7,10 @@
 //                        the Sun's apparent ecliptic longitude (ERFA), in China standard time;
 //   BrennFile.dll bihua  the stroke table, one row per count, from the Unihan files (strokes.cpp);
 //   BrennBirth.dll huangdao  the daily almanac.
+// The hexagram table Tgcode.dll 64gua numbers the hexagrams 0 … 63 in the King Wen order (0 乾为天,
+// 63 火水未济). Its GuaCode has six characters, character i being line i counted from the bottom:
+// "1" is a yang (solid) line, "0" a yin (broken) one. A coin showing heads (正面) casts "0" and
+// tails (反面) "1", so six heads give 坤为地 (000000) and six tails 乾为天 (111111).
 // The output is deterministic: the same sources give byte-identical files.
 #include <algorithm>
 #include <array>

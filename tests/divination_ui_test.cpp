@@ -1,0 +1,166 @@
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QtTest>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+
+#include "divination/hexagram.hpp"
+#include "divination/ui/qigua_window.hpp"
+
+using varnel::ui::TFrmQigua;
+
+namespace {
+
+QString U(const char* text) { return QString::fromUtf8(text); }
+
+template <typename T>
+T* Find(QWidget& window, const QString& name) {
+    T* widget = window.findChild<T*>(name);
+    if (widget == nullptr) qFatal("no control %s", qPrintable(name));
+    return widget;
+}
+
+QPushButton* Toss(QWidget& window, int coin) { return Find<QPushButton>(window, QStringLiteral("BtnToss%1").arg(coin)); }
+
+// A random source that answers the given draws in turn.
+TFrmQigua::RandomSource Draws(std::deque<int> draws) {
+    return [draws](int) mutable {
+        const int next = draws.front();
+        draws.pop_front();
+        return next;
+    };
+}
+
+QString MessageOf(const std::function<void()>& action) {
+    QString text = QStringLiteral("<none>");
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->windowTitle() + QLatin1Char('|') + box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    action();
+    return text;
+}
+
+}  // namespace
+
+class DivinationUiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void OpensInComputerMode() {
+        TFrmQigua window;
+        QCOMPARE(window.windowTitle(), U("金钱卦"));
+        QVERIFY(Find<QRadioButton>(window, QStringLiteral("RadioByComputer"))->isChecked());
+        QCOMPARE(Find<QLabel>(window, QStringLiteral("LabelTitle"))->text(), U("未起卦"));
+        for (int coin = 1; coin <= 6; ++coin) QVERIFY(!Toss(window, coin)->isEnabled());
+        QCOMPARE(Toss(window, 3)->text(), U("投第3币"));
+    }
+
+    void SixHeadsAndSixTails() {
+        for (const int draw : {1, 0}) {  // 1 is heads
+            TFrmQigua window(nullptr, Draws({draw, draw, draw, draw, draw, draw}));
+            Find<QRadioButton>(window, QStringLiteral("RadioByHand"))->click();
+            for (int coin = 1; coin <= 6; ++coin) {
+                Toss(window, coin)->click();
+                QVERIFY(!Toss(window, coin)->isEnabled());
+            }
+            const std::array<int, 6> expected = draw == 1 ? std::array<int, 6>{0, 0, 0, 0, 0, 0}
+                                                          : std::array<int, 6>{1, 1, 1, 1, 1, 1};
+            QVERIFY(window.Results() == expected);
+            Find<QPushButton>(window, QStringLiteral("BtnShow"))->click();
+            const auto hexagram = varnel::HexagramByCode(draw == 1 ? "000000" : "111111");
+            QVERIFY(hexagram.has_value());
+            QCOMPARE(Find<QLabel>(window, QStringLiteral("LabelTitle"))->text(), QString::fromStdString(hexagram->title));
+            QCOMPARE(Find<QPlainTextEdit>(window, QStringLiteral("MemoGua"))->toPlainText(),
+                     QString::fromStdString(hexagram->value));
+        }
+    }
+
+    void AlternatingTosses() {
+        TFrmQigua window(nullptr, Draws({1, 0, 1, 0, 1, 0}));
+        Find<QRadioButton>(window, QStringLiteral("RadioByHand"))->click();
+        for (int coin = 1; coin <= 6; ++coin) Toss(window, coin)->click();
+        QVERIFY((window.Results() == std::array<int, 6>{0, 1, 0, 1, 0, 1}));
+        QCOMPARE(Find<QLabel>(window, QStringLiteral("Coin1"))->property("face").toString(), U("正面"));
+        QCOMPARE(Find<QLabel>(window, QStringLiteral("Coin2"))->property("face").toString(), U("反面"));
+    }
+
+    void AsksForTheFirstUntossedCoin() {
+        TFrmQigua window(nullptr, Draws({1, 1, 1}));
+        window.show();
+        Find<QRadioButton>(window, QStringLiteral("RadioByHand"))->click();
+        for (const int coin : {1, 2, 4}) Toss(window, coin)->click();
+        QCOMPARE(MessageOf([&] { Find<QPushButton>(window, QStringLiteral("BtnShow"))->click(); }), U("投币提示|请投第3币！"));
+        QCOMPARE(window.focusWidget(), Toss(window, 3));
+        QCOMPARE(Find<QLabel>(window, QStringLiteral("LabelTitle"))->text(), U("未起卦"));
+    }
+
+    void TossingInComputerModeIsRefused() {
+        TFrmQigua window(nullptr, Draws({}));
+        Toss(window, 1)->setEnabled(true);
+        QCOMPARE(MessageOf([&] { Toss(window, 1)->click(); }), U("信息提示|全自动模式请直接查看起卦！"));
+    }
+
+    void SwitchingTheModeResets() {
+        TFrmQigua window(nullptr, Draws({1, 1, 1, 1, 1, 1, 5}));
+        Find<QRadioButton>(window, QStringLiteral("RadioByHand"))->click();
+        for (int coin = 1; coin <= 6; ++coin) Toss(window, coin)->click();
+        Find<QPushButton>(window, QStringLiteral("BtnShow"))->click();
+        QVERIFY(Find<QLabel>(window, QStringLiteral("LabelTitle"))->text() != U("未起卦"));
+        Find<QRadioButton>(window, QStringLiteral("RadioByComputer"))->click();
+        QCOMPARE(Find<QLabel>(window, QStringLiteral("LabelTitle"))->text(), U("未起卦"));
+        QVERIFY(Find<QPlainTextEdit>(window, QStringLiteral("MemoGua"))->toPlainText().isEmpty());
+        QVERIFY((window.Results() == std::array<int, 6>{}));
+        for (int coin = 1; coin <= 6; ++coin) QVERIFY(!Toss(window, coin)->isEnabled());
+    }
+
+    void TheComputerDrawAlwaysFindsARow() {
+        for (int n = 0; n < 64; ++n) {
+            TFrmQigua window(nullptr, Draws({n}));
+            Find<QPushButton>(window, QStringLiteral("BtnShow"))->click();
+            const auto hexagram = varnel::HexagramById(n);
+            QVERIFY(hexagram.has_value());
+            QCOMPARE(Find<QLabel>(window, QStringLiteral("LabelTitle"))->text(), QString::fromStdString(hexagram->title));
+            for (int coin = 1; coin <= 6; ++coin) {
+                const QString face = Find<QLabel>(window, QStringLiteral("Coin%1").arg(coin))->property("face").toString();
+                QCOMPARE(face, hexagram->code[static_cast<std::size_t>(coin - 1)] == '0' ? U("正面") : U("反面"));
+            }
+        }
+    }
+
+    void SavesWithAndWithoutTheExtension() {
+        const auto dir = std::filesystem::temp_directory_path() / "varnel-qigua-save";
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        int asked = 0;
+        std::filesystem::path answer;
+        TFrmQigua window(nullptr, Draws({0, 0, 0}), [&] {
+            ++asked;
+            return answer;
+        });
+        Find<QPushButton>(window, QStringLiteral("BtnSave"))->click();  // empty text: no dialog
+        QCOMPARE(asked, 0);
+        Find<QPushButton>(window, QStringLiteral("BtnShow"))->click();
+        answer = dir / "卦一";
+        Find<QPushButton>(window, QStringLiteral("BtnSave"))->click();
+        QVERIFY(std::filesystem::exists(dir / "卦一.txt"));
+        answer = dir / "卦二.txt";
+        Find<QPushButton>(window, QStringLiteral("BtnSave"))->click();
+        QVERIFY(std::filesystem::exists(dir / "卦二.txt"));
+        QVERIFY(!std::filesystem::exists(dir / "卦二.txt.txt"));
+        QCOMPARE(asked, 2);
+        std::filesystem::remove_all(dir);
+    }
+};
+
+QTEST_MAIN(DivinationUiTest)
+#include "divination_ui_test.moc"
