@@ -127,6 +127,19 @@ TEST(Cli, NumberReadings) {
     EXPECT_NE(RunCli({"netname", "王小明"}).out.find("你的性格：反复无常"), std::string::npos);
 }
 
+TEST(Cli, NameSuggestionsAndSurnames) {
+    const Result suggest = RunCli({"suggest", "王"});
+    ASSERT_EQ(suggest.status, kExitOk);
+    EXPECT_EQ(suggest.out.rfind("第一字:", 0), 0u);
+    EXPECT_NE(suggest.out.find("\n名第一字："), std::string::npos);
+    EXPECT_NE(suggest.out.find("\n名第两字："), std::string::npos);
+    EXPECT_EQ(RunCli({"suggest", "王", "--length", "3"}).status, kExitUsage);
+    const Result surname = RunCli({"surname", "诸葛"});
+    EXPECT_EQ(surname.status, kExitOk);
+    EXPECT_NE(surname.out.find("诸葛亮"), std::string::npos);
+    EXPECT_EQ(RunCli({"surname", "无此姓"}).status, kExitNotice);
+}
+
 TEST(Cli, UsageErrors) {
     EXPECT_EQ(RunCli({}).status, kExitUsage);
     EXPECT_EQ(RunCli({"nonsense"}).status, kExitUsage);

@@ -339,6 +339,35 @@ TEST(Knowledge, StarSignTopicsForEverySign) {
     }
 }
 
+TEST(Knowledge, SurnameOrigins) {
+    const auto rows = QueryRows(BrennBirthPath(), "select xingl, intro from xing");
+    EXPECT_GE(rows.size(), 300u);
+    std::set<std::string> surnames;
+    std::set<std::string> texts;
+    for (const Row& row : rows) {
+        EXPECT_TRUE(surnames.insert(row.Trimmed(0)).second) << row.Text(0);
+        EXPECT_TRUE(texts.insert(row.Trimmed(1)).second) << row.Text(0);
+        EXPECT_GE(HanCount(row.Text(1)), 150u) << row.Text(0);
+        EXPECT_LE(HanCount(row.Text(1)), 400u) << row.Text(0);
+    }
+    for (const char* surname : {"王", "李", "张", "刘", "陈", "杨", "黄", "赵", "吴", "周", "汤", "欧阳", "司马", "诸葛",
+                                "上官", "东方", "皇甫", "尉迟", "公孙", "慕容", "长孙", "宇文", "司徒", "夏侯", "令狐"}) {
+        EXPECT_EQ(surnames.count(surname), 1u) << surname;
+    }
+}
+
+TEST(Knowledge, GridNumberCommentaries) {
+    std::set<std::string> texts;
+    for (int n = 1; n <= 160; ++n) {
+        const auto rows = QueryRows(BrennFilePath(), "select content from namefx where num = '" + std::to_string(n) + "'");
+        ASSERT_EQ(rows.size(), 1u) << n;
+        const std::string text = Unscramble(rows[0].Text(0));
+        EXPECT_GE(HanCount(text), 80u) << n;
+        EXPECT_LE(HanCount(text), 250u) << n;
+        EXPECT_TRUE(texts.insert(text).second) << n;
+    }
+}
+
 // The builder gives byte-identical files for the same sources.
 TEST(Knowledge, BuilderIsDeterministic) {
     const fs::path a = fs::temp_directory_path() / "varnel-knowledge-a";

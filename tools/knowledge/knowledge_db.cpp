@@ -16,6 +16,7 @@ std::string_view SqlType(ColumnType type) {
     switch (type) {
         case ColumnType::Int: return "INTEGER";
         case ColumnType::Real: return "REAL";
+        case ColumnType::TextNoCase: return "TEXT COLLATE NOCASE";
         default: return "TEXT";
     }
 }
@@ -41,12 +42,14 @@ void Bind(sqlite3_stmt* stmt, int index, const Column& column, const std::string
     auto bind_text = [&](const std::string& text) {
         sqlite3_bind_text(stmt, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
     };
-    if (value.empty() && column.type != ColumnType::Text && column.type != ColumnType::Scrambled) {
+    if (value.empty() && column.type != ColumnType::Text && column.type != ColumnType::TextNoCase &&
+        column.type != ColumnType::Scrambled) {
         sqlite3_bind_null(stmt, index);
         return;
     }
     switch (column.type) {
-        case ColumnType::Text: bind_text(value); break;
+        case ColumnType::Text:
+        case ColumnType::TextNoCase: bind_text(value); break;
         case ColumnType::Scrambled: bind_text(Scramble(value)); break;
         case ColumnType::Int: {
             char* end = nullptr;

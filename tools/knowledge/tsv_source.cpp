@@ -46,6 +46,7 @@ Column ReadColumn(const std::string& header, const std::string& where) {
         {"real", ColumnType::Real},
         {"date", ColumnType::Date},
         {"scrambled", ColumnType::Scrambled},
+        {"nocase", ColumnType::TextNoCase},
     };
     const std::size_t colon = header.find(':');
     if (colon == std::string::npos) return {header, ColumnType::Text};

@@ -7,7 +7,7 @@
 
 namespace varnel::knowledge {
 
-enum class ColumnType { Text, Int, Real, Date, Scrambled };
+enum class ColumnType { Text, TextNoCase, Int, Real, Date, Scrambled };
 
 struct Column {
     std::string name;
@@ -15,7 +15,8 @@ struct Column {
 };
 
 // One table's source: data/<file>/<table>.tsv. The first row names the columns (name:int,
-// name:real, name:date and name:scrambled mark the non-text ones); each further line is a row.
+// name:real, name:date and name:scrambled mark the non-text ones; name:nocase is text compared
+// without regard to letter case); each further line is a row.
 // Inside a field \n, \t and \\ stand for a line break, a tab and a backslash.
 struct TableSource {
     std::string table;
