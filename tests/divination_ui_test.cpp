@@ -12,7 +12,10 @@
 #include <fstream>
 
 #include "divination/hexagram.hpp"
+#include "divination/zhuge.hpp"
 #include "divination/ui/qigua_window.hpp"
+#include "divination/ui/zhuge_windows.hpp"
+#include <QLineEdit>
 
 using varnel::ui::TFrmQigua;
 
@@ -159,6 +162,48 @@ private slots:
         QVERIFY(!std::filesystem::exists(dir / "卦二.txt.txt"));
         QCOMPARE(asked, 2);
         std::filesystem::remove_all(dir);
+    }
+
+    void CharacterDialogTakesOneChineseCharacterPerBox() {
+        varnel::ui::TFrmcezhi dialog;
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), U("测字算命"));
+        QVERIFY(Find<QLabel>(dialog, QStringLiteral("LabelIntro"))->text().endsWith(
+            U("注意：输入简体中文还是繁体中文，笔画数均按繁体笔画数计算。")));
+        auto* first = Find<QLineEdit>(dialog, QStringLiteral("Char1"));
+        auto* second = Find<QLineEdit>(dialog, QStringLiteral("Char2"));
+        first->setFocus();
+        QTest::keyClicks(first, QStringLiteral("ab1"));  // codes below 127 are refused
+        QVERIFY(first->text().isEmpty());
+        for (const QString& c : {U("李"), U("王")}) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, c);
+            QApplication::sendEvent(first, &press);
+        }
+        QCOMPARE(first->text(), U("李"));  // one character, two GBK bytes
+        QTest::keyClick(first, Qt::Key_Return);
+        QCOMPARE(dialog.focusWidget(), second);
+        second->setText(U(" 王 "));
+        Find<QLineEdit>(dialog, QStringLiteral("Char3"))->setText(U("张"));
+        QCOMPARE(QString::fromStdString(dialog.Characters()), U("李王张"));
+        Find<QPushButton>(dialog, QStringLiteral("BtnClear"))->click();
+        QVERIFY(dialog.Characters().empty());
+    }
+
+    void FingerprintWindow() {
+        varnel::ui::TFrmzhiwen window;
+        window.show();
+        QCOMPARE(window.windowTitle(), U("指纹算命"));
+        auto* code = Find<QLineEdit>(window, QStringLiteral("edtCode"));
+        QTest::keyClicks(code, QStringLiteral("oOx0Xxoxo"));
+        QKeyEvent chinese(QEvent::KeyPress, 0, Qt::NoModifier, U("李"));
+        QApplication::sendEvent(code, &chinese);
+        QCOMPARE(code->text(), QStringLiteral("oxxox"));  // only o and x; a sixth letter cannot be typed
+        Find<QPushButton>(window, QStringLiteral("BtnReckon"))->click();
+        auto* result = Find<QPlainTextEdit>(window, QStringLiteral("MemoResult"));
+        QCOMPARE(result->toPlainText(), U("测算结果:") + QString::fromStdString(varnel::FingerprintReading("oxxox")));
+        code->clear();
+        Find<QPushButton>(window, QStringLiteral("BtnReckon"))->click();
+        QCOMPARE(result->toPlainText(), U("测算结果:"));
     }
 };
 

@@ -23,6 +23,8 @@
 #include "names/ui/name_come_window.hpp"
 #include "names/three_talents.hpp"
 #include "divination/ui/qigua_window.hpp"
+#include "divination/ui/zhuge_windows.hpp"
+#include "divination/zhuge.hpp"
 #include "numbers/ui/number_windows.hpp"
 #include "readings/star_readings.hpp"
 #include "readings/ui/net_name_window.hpp"
@@ -325,6 +327,12 @@ void TFrmmain::RegisterCommands() {
     Bind("netname", [this] { ui::TFrmWangming(this).exec(); });
     Bind("phone", [this] { ui::TFrm_SJcs(this).exec(); });
     Bind("hexagram", [this] { ui::TFrmQigua(this).exec(); });
+    Bind("character-test", [this] {
+        ui::TFrmcezhi dialog(this);
+        const std::string characters = dialog.exec() == QDialog::Accepted ? dialog.Characters() : std::string();
+        CharacterTestReport(characters, *report_);
+    });
+    Bind("fingerprint", [this] { ui::TFrmzhiwen(this).exec(); });
     Bind("qq-number", [this] { ui::TFrmQQhm(this).exec(); });
     Bind("other-number", [this] { ui::TFrm_onther(this).exec(); });
     Bind("qq-pair", [this] { ui::TFormQQpeidui(this).exec(); });

@@ -15,7 +15,9 @@ struct Command {
     int (*run)(Arguments&, Output&);
 };
 
-constexpr std::array<Command, 14> kCommands = {{
+constexpr std::array<Command, 16> kCommands = {{
+    {"zhuge", ZhugeCommand},
+    {"fingerprint", FingerprintCommand},
     {"hexagram", HexagramCommand},
     {"phone", PhoneCommand},
     {"qq", QqCommand},
@@ -65,6 +67,8 @@ Commands:
                            a hexagram of 金钱卦 by its six lines (line 1 first, 1 yang,
                            0 yin), by its number 0-63, or drawn at random: its code, title
                            and interpretation
+  zhuge A B C              the report lines of 测字论命 for three characters
+  fingerprint CODE         the reading of a five-finger code of o (whorl) and x (loop)
 
 Birth options (the input panel; defaults as the panel starts):
   --surname TEXT --given TEXT --sex 男|女 --blood A型|B型|O型|AB型

@@ -98,6 +98,8 @@ int QqCommand(Arguments& args, Output& output);
 int NumberCommand(Arguments& args, Output& output);
 int QqPairCommand(Arguments& args, Output& output);
 int HexagramCommand(Arguments& args, Output& output);
+int ZhugeCommand(Arguments& args, Output& output);
+int FingerprintCommand(Arguments& args, Output& output);
 
 // The input panel as the birth options give it.
 BirthPanel ReadBirthOptions(Arguments& args);

@@ -4,6 +4,8 @@
 
 #include "cli/cli.hpp"
 #include "divination/hexagram.hpp"
+#include "divination/zhuge.hpp"
+#include "reports/report_sink.hpp"
 #include "text/conversion_error.hpp"
 
 namespace varnel::cli {
@@ -31,6 +33,24 @@ int HexagramCommand(Arguments& args, Output& output) {
     output.Line(hexagram->code);
     output.Line(hexagram->title);
     output.Line(hexagram->value);
+    return kExitOk;
+}
+
+int ZhugeCommand(Arguments& args, Output& output) {
+    const auto words = args.Positionals();
+    if (words.size() > 3) throw UsageError("give three characters");
+    std::string characters;
+    for (const std::string& word : words) characters += word;
+    ReportSink report;
+    CharacterTestReport(characters, report);
+    for (const std::string& line : report.Lines()) output.Line(line);
+    return kExitOk;
+}
+
+int FingerprintCommand(Arguments& args, Output& output) {
+    const auto words = args.Positionals();
+    if (words.size() > 1) throw UsageError("give one code of o and x, thumb first");
+    output.Line("测算结果:" + FingerprintReading(words.empty() ? std::string() : words.front()));
     return kExitOk;
 }
 

@@ -68,18 +68,21 @@ QPlainTextEdit* MakeReadOnlyText(const char* objectName, QWidget* parent) {
     return text;
 }
 
-QLineEdit* MakeNameBox(const char* objectName, QWidget* parent) {
+QLineEdit* MakeGbkBox(const char* objectName, int maxBytes, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(objectName));
-    edit->setValidator(new GbkLengthValidator(kNameBytes, edit));
+    edit->setValidator(new GbkLengthValidator(maxBytes, edit));
+    return edit;
+}
+
+QLineEdit* MakeNameBox(const char* objectName, QWidget* parent) {
+    auto* edit = MakeGbkBox(objectName, kNameBytes, parent);
     edit->setMaximumWidth(60);
     return edit;
 }
 
 QLineEdit* MakeUpperCaseBox(const char* objectName, int maxBytes, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(objectName));
-    edit->setValidator(new GbkLengthValidator(maxBytes, edit));
+    auto* edit = MakeGbkBox(objectName, maxBytes, parent);
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
         const QString upper = text.toUpper();
         if (upper == text) return;

@@ -14,6 +14,8 @@ QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* pa
 QPlainTextEdit* MakeReadOnlyText(const char* objectName, QWidget* parent);
 // A box for one name part: at most 4 GBK bytes (two Chinese characters).
 QLineEdit* MakeNameBox(const char* objectName, QWidget* parent);
+// A one-line entry of at most `maxBytes` GBK bytes.
+QLineEdit* MakeGbkBox(const char* objectName, int maxBytes, QWidget* parent);
 // A one-line entry that shows letters in upper case as they are typed and holds at most
 // `maxBytes` GBK bytes.
 QLineEdit* MakeUpperCaseBox(const char* objectName, int maxBytes, QWidget* parent);
