@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 #include <QPrinter>
 #include <QGridLayout>
 #include <QLineEdit>
@@ -255,6 +256,60 @@ private slots:
             }
             QCOMPARE(seen, U(caption));
         }
+    }
+
+    void HelpMenuLinks() {
+        TFrmmain window;
+        window.show();
+        QList<QUrl> opened;
+        window.SetUrlOpener([&](const QUrl& url) { opened << url; });
+        MenuItem(window, {U("帮助"), U("给我们发邮件")})->trigger();
+        MenuItem(window, {U("帮助"), U("公司主页")})->trigger();
+        Button(window, U("QQ服务(&Q)"))->click();
+        MenuItem(window, {U("帮助"), U("帮助主题")})->trigger();
+        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Banner")), Qt::LeftButton, {}, QPoint(40, 40));
+        QCOMPARE(opened.size(), 5);
+        QCOMPARE(opened[0].toString(), QStringLiteral("mailto:support@varnel.example.com"));
+        QCOMPARE(opened[1].toString(), QStringLiteral("https://www.varnel.example.com/"));
+        QCOMPARE(opened[2].path(), QStringLiteral("/msgrd"));
+        QCOMPARE(opened[2].query(), QStringLiteral("V=1&Uin=800012345&Site=varnel&Menu=yes"));
+        QVERIFY(opened[3].isLocalFile());
+        QVERIFY(opened[3].toLocalFile().endsWith(QStringLiteral("/help/index.html")));
+        QVERIFY(QFileInfo::exists(opened[3].toLocalFile()));
+        QCOMPARE(opened[4].toString(), QStringLiteral("https://www.varnel.example.com/news/"));
+
+        const SeenBox box = ExpectMessageBox([&] { MenuItem(window, {U("帮助"), U("软件升级")})->trigger(); });
+        QCOMPARE(box.text, U("感谢你的使用,软件是最新版无需升级!"));
+        QCOMPARE(box.title, U("提示"));
+    }
+
+    void SupportAndAboutWindowsAreKeptOnce() {
+        TFrmmain window;
+        window.show();
+        for (int opening = 0; opening < 2; ++opening) {
+            for (const char* item : {"关于系统", "客户服务"}) {
+                QString seen;
+                QTimer::singleShot(0, [&] {
+                    if (QWidget* modal = QApplication::activeModalWidget()) {
+                        seen = modal->windowTitle();
+                        modal->close();
+                    }
+                });
+                MenuItem(window, {U("帮助"), U(item)})->trigger();
+                QCOMPARE(seen, U(item));
+            }
+        }
+        QCOMPARE(window.findChildren<QDialog*>(QStringLiteral("FrmAbout")).size(), 1);
+        QCOMPARE(window.findChildren<QDialog*>(QStringLiteral("FrmSupport")).size(), 1);
+        QString seen;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                seen = modal->windowTitle();
+                modal->close();
+            }
+        });
+        Button(window, U("客户服务(&S)"))->click();
+        QCOMPARE(seen, U("客户服务"));
     }
 
     void BirthInformationLeavesTheAreaHiddenUntilAReadingShowsIt() {

@@ -1,6 +1,9 @@
 #include "app/main_window.hpp"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
+#include <QUrlQuery>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -17,6 +20,9 @@
 #include <vector>
 
 #include "app/command_table.hpp"
+#include "app/contacts.hpp"
+#include "app/help_windows.hpp"
+#include "store/paths.hpp"
 #include "app/svg_picture.hpp"
 #include "names/name_report.hpp"
 #include "names/ui/change_name_window.hpp"
@@ -131,6 +137,7 @@ TFrmmain::TFrmmain(QWidget* parent) : QMainWindow(parent), notifier_(this), erro
     statusBar()->addWidget(welcome, 1);
     statusBar()->setSizeGripEnabled(false);
 
+    openUrl_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     RegisterCommands();
 }
 
@@ -179,7 +186,7 @@ QWidget* TFrmmain::BuildBanner() {
     auto* layout = new QVBoxLayout(banner);
     layout->setContentsMargins(4, 3, 6, 3);
     layout->setSpacing(2);
-    layout->addWidget(BuildInputPanel());
+    layout->addWidget(BuildInputPanel(), 0, Qt::AlignRight);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(4);
     buttons->addStretch(1);
@@ -336,6 +343,31 @@ void TFrmmain::RegisterCommands() {
     Bind("qq-number", [this] { ui::TFrmQQhm(this).exec(); });
     Bind("other-number", [this] { ui::TFrm_onther(this).exec(); });
     Bind("qq-pair", [this] { ui::TFormQQpeidui(this).exec(); });
+    Bind("support", [this] {
+        support_ = std::make_unique<TFrmSupport>(this);  // the window of the previous opening goes
+        support_->exec();
+    });
+    Bind("about", [this] {
+        about_ = std::make_unique<TFrmAbout>(this);
+        about_->exec();
+    });
+    Bind("mail", [this] { openUrl_(QUrl(QStringLiteral("mailto:") + ui::ToQString(kSupportMail))); });
+    Bind("homepage", [this] { openUrl_(QUrl(ui::ToQString(kHomePage))); });
+    Bind("banner-link", [this] { openUrl_(QUrl(ui::ToQString(kBannerPage))); });
+    Bind("qq-service", [this] {
+        QUrl chat(ui::ToQString(kChatHost) + QStringLiteral("/msgrd"));
+        QUrlQuery query;
+        query.addQueryItem(QStringLiteral("V"), QStringLiteral("1"));
+        query.addQueryItem(QStringLiteral("Uin"), ui::ToQString(kChatAccount));
+        query.addQueryItem(QStringLiteral("Site"), ui::ToQString(kChatSite));
+        query.addQueryItem(QStringLiteral("Menu"), QStringLiteral("yes"));
+        chat.setQuery(query);
+        openUrl_(chat);
+    });
+    Bind("help-topics", [this] {
+        openUrl_(QUrl::fromLocalFile(QString::fromStdString((KnowledgeDir() / std::string(kHelpFile)).string())));
+    });
+    Bind("upgrade", [this] { notifier_.ShowNotice("感谢你的使用,软件是最新版无需升级!"); });
     Bind("new-reading", [this] { NewReading(); });
     Bind("open-record", [this] { OpenRecord(); });
     Bind("page-setup", [this] { printer_->PageSetup(this); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QMainWindow>
 #include <functional>
 #include <map>
@@ -17,6 +18,7 @@ class QComboBox;
 class QLineEdit;
 class QMenu;
 class QTabWidget;
+class QUrl;
 
 namespace varnel::app {
 
@@ -41,6 +43,10 @@ public:
     // 打开记录 after the file dialog: the file's lines replace the report (GBK, or UTF-8).
     void LoadRecord(const QString& path);
 
+    // Where outside addresses and the help file go; Qt's desktop services by default.
+    using UrlOpener = std::function<void(const QUrl&)>;
+    void SetUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -64,6 +70,9 @@ private:
     ui::MessageBoxErrors errors_;
     std::unique_ptr<ReportArea> report_;
     std::unique_ptr<ReportPrinter> printer_;
+    UrlOpener openUrl_;
+    std::unique_ptr<QDialog> support_;
+    std::unique_ptr<QDialog> about_;
 
     QLineEdit* nameA_ = nullptr;
     QLineEdit* nameB_ = nullptr;
