@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -75,13 +76,16 @@ struct SeenBox {
 SeenBox ExpectMessageBox(const std::function<void()>& action) {
     SeenBox seen;
     bool closed = false;
-    QTimer::singleShot(0, [&] {
+    QTimer timer;  // stopped with the scope, so it cannot fire into a later call
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr) return;
         seen = {box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())};
         box->button(QMessageBox::Ok)->click();
         closed = true;
     });
+    timer.start(0);
     action();
     if (!closed) qWarning("no message box appeared");
     return seen;
@@ -205,6 +209,28 @@ private slots:
         const QStringList famous = ReportLines(window);
         MenuItem(window, {U("星座"), U("本年运程")})->trigger();  // no reading
         QCOMPARE(ReportLines(window), famous);
+    }
+
+    void AlmanacWindowsFromMenuTabAndPanel() {
+        TFrmmain window;
+        window.show();
+        MenuItem(window, {U("吉日"), U("黄道吉日")})->trigger();
+        Button(*window.findChild<QTabWidget*>(), U("黄道吉日"))->click();
+        Button(window, U("本日吉日"))->click();
+        QList<QWidget*> almanacs;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QStringLiteral("FormHuangdao") && top->isVisible()) almanacs << top;
+        }
+        QCOMPARE(almanacs.size(), 3);
+        for (QWidget* almanac : almanacs) {
+            QVERIFY(!almanac->isModal());
+            QVERIFY(!Find<QLabel>(*almanac, "LabelTitle")->text().isEmpty());
+            almanac->close();
+        }
+        MenuItem(window, {U("吉日"), U("开市吉日")})->trigger();  // no reading
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            QVERIFY(top->objectName() != QStringLiteral("FormHuangdao") || !top->isVisible());
+        }
     }
 
     void NameWindowsOpenWithoutBlocking() {

@@ -63,6 +63,26 @@ TEST(Cli, JieqiOutsideTheTableIsANotice) {
     EXPECT_FALSE(r.err.empty());
 }
 
+TEST(Cli, AlmanacPrintsTitleAndEntry) {
+    const Result r = RunCli({"almanac", "2012-02-29"});
+    EXPECT_EQ(r.status, kExitOk);
+    std::vector<std::string> lines;
+    std::istringstream in(r.out);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 18u);
+    EXPECT_EQ(lines[0], "2012-02-29  壬辰年二月初八");
+    EXPECT_EQ(lines[1], "岁次:壬辰年 壬寅月 庚申日");
+    EXPECT_EQ(lines[5], "五行:石榴木 破执位");
+    EXPECT_EQ(lines[13], "宜:拆卸");
+
+    const Result impossible = RunCli({"almanac", "2013-02-29"});
+    EXPECT_EQ(impossible.status, kExitNotice);
+    EXPECT_EQ(impossible.err, "请选择有效的日期!\n");
+    const Result outside = RunCli({"almanac", "1900-06-01"});
+    EXPECT_EQ(outside.status, kExitNotice);
+    EXPECT_EQ(RunCli({"almanac", "20120229"}).status, kExitUsage);
+}
+
 TEST(Cli, GbkOutputOnRequest) {
     const Result r = RunCli({"--encoding", "gbk", "lunar", "1980-9-11"});
     EXPECT_EQ(r.out, ToGbk("1980 8 3 0 庚申(猴年)八月初三\n"));

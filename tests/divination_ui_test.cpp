@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -13,8 +14,11 @@
 
 #include "divination/hexagram.hpp"
 #include "divination/zhuge.hpp"
+#include "divination/ui/almanac_window.hpp"
 #include "divination/ui/qigua_window.hpp"
 #include "divination/ui/zhuge_windows.hpp"
+#include <QComboBox>
+#include <QDate>
 #include <QLineEdit>
 
 using varnel::ui::TFrmQigua;
@@ -43,12 +47,15 @@ TFrmQigua::RandomSource Draws(std::deque<int> draws) {
 
 QString MessageOf(const std::function<void()>& action) {
     QString text = QStringLiteral("<none>");
-    QTimer::singleShot(0, [&] {
+    QTimer timer;  // stopped with the scope, so it cannot fire into a later call
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             text = box->windowTitle() + QLatin1Char('|') + box->text();
             box->button(QMessageBox::Ok)->click();
         }
     });
+    timer.start(0);
     action();
     return text;
 }
@@ -204,6 +211,62 @@ private slots:
         code->clear();
         Find<QPushButton>(window, QStringLiteral("BtnReckon"))->click();
         QCOMPARE(result->toPlainText(), U("测算结果:"));
+    }
+
+    void AlmanacOpensOnToday() {
+        auto* window = new varnel::ui::TFormHuangdao;
+        window->show();
+        QCOMPARE(window->windowTitle(), U("黄道吉日"));
+        QVERIFY(!window->isModal());
+        QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
+        const QDate today = QDate::currentDate();
+        QCOMPARE(Find<QComboBox>(*window, QStringLiteral("ComboYear"))->currentText(), today.toString(QStringLiteral("yyyy")));
+        QCOMPARE(Find<QComboBox>(*window, QStringLiteral("ComboMonth"))->currentText(), today.toString(QStringLiteral("MM")));
+        QCOMPARE(Find<QComboBox>(*window, QStringLiteral("ComboDay"))->currentText(), today.toString(QStringLiteral("dd")));
+        const QString title = Find<QLabel>(*window, QStringLiteral("LabelTitle"))->text();
+        QVERIFY2(title.startsWith(today.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("  ")), qPrintable(title));
+        QCOMPARE(Find<QPlainTextEdit>(*window, QStringLiteral("MemoResult"))->toPlainText().split(QLatin1Char('\n')).size(), 17);
+        auto* years = Find<QComboBox>(*window, QStringLiteral("ComboYear"));
+        QCOMPARE(years->itemText(0), QStringLiteral("1901"));
+        QCOMPARE(years->itemText(years->count() - 1), QStringLiteral("2100"));
+        QCOMPARE(Find<QPlainTextEdit>(*window, QStringLiteral("MemoGlossary"))->toPlainText().split(QLatin1Char('\n')).size(), 34);
+        QPointer<QWidget> watch(window);
+        Find<QPushButton>(*window, QStringLiteral("BtnClose"))->click();
+        QTRY_VERIFY(watch.isNull());
+    }
+
+    void AlmanacLooksUpChosenDays() {
+        varnel::ui::TFormHuangdao window;
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.show();
+        auto* year = Find<QComboBox>(window, QStringLiteral("ComboYear"));
+        auto* month = Find<QComboBox>(window, QStringLiteral("ComboMonth"));
+        auto* day = Find<QComboBox>(window, QStringLiteral("ComboDay"));
+        auto* reckon = Find<QPushButton>(window, QStringLiteral("BtnReckon"));
+        auto* title = Find<QLabel>(window, QStringLiteral("LabelTitle"));
+        auto* result = Find<QPlainTextEdit>(window, QStringLiteral("MemoResult"));
+        year->setCurrentText(QStringLiteral("2012"));
+        month->setCurrentText(QStringLiteral("02"));
+        day->setCurrentText(QStringLiteral("29"));
+        QCOMPARE(MessageOf([&] { reckon->click(); }), QStringLiteral("<none>"));
+        QCOMPARE(title->text(), U("2012-02-29  壬辰年二月初八"));
+        const QStringList lines = result->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 17);
+        QCOMPARE(lines[0], U("岁次:壬辰年 壬寅月 庚申日"));
+        QCOMPARE(lines[12], U("宜:拆卸"));
+        QVERIFY(lines[16].startsWith(U("忌:嫁娶 ")));
+
+        year->setCurrentText(QStringLiteral("2013"));
+        QCOMPARE(MessageOf([&] { reckon->click(); }), U("提示|请选择有效的日期!"));
+        QCOMPARE(title->text(), U("2012-02-29  壬辰年二月初八"));
+        year->setCurrentText(QStringLiteral("1900"));  // typed by hand, no row: nothing changes
+        month->setCurrentText(QStringLiteral("06"));
+        day->setCurrentText(QStringLiteral("01"));
+        QCOMPARE(MessageOf([&] { reckon->click(); }), QStringLiteral("<none>"));
+        QCOMPARE(title->text(), U("2012-02-29  壬辰年二月初八"));
+        QCOMPARE(result->toPlainText().split(QLatin1Char('\n')), lines);
+        year->setCurrentText(QString());
+        QCOMPARE(MessageOf([&] { reckon->click(); }), U("提示|请选择年!"));
     }
 };
 

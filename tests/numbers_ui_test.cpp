@@ -27,12 +27,15 @@ T* Find(QWidget& window, const char* name) {
 // Runs `action`, expecting one modal message box; answers its text and closes it.
 QString MessageOf(const std::function<void()>& action) {
     QString text = QStringLiteral("<no message>");
-    QTimer::singleShot(0, [&] {
+    QTimer timer;  // stopped with the scope, so it cannot fire into a later call
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             text = box->windowTitle() + QLatin1Char('|') + box->text();
             box->button(QMessageBox::Ok)->click();
         }
     });
+    timer.start(0);
     action();
     return text;
 }

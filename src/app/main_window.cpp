@@ -28,6 +28,7 @@
 #include "names/ui/change_name_window.hpp"
 #include "names/ui/name_come_window.hpp"
 #include "names/three_talents.hpp"
+#include "divination/ui/almanac_window.hpp"
 #include "divination/ui/qigua_window.hpp"
 #include "divination/ui/zhuge_windows.hpp"
 #include "divination/zhuge.hpp"
@@ -333,6 +334,7 @@ void TFrmmain::RegisterCommands() {
     }
     Bind("netname", [this] { ui::TFrmWangming(this).exec(); });
     Bind("phone", [this] { ui::TFrm_SJcs(this).exec(); });
+    Bind("almanac", [this] { (new ui::TFormHuangdao(this))->show(); });
     Bind("hexagram", [this] { ui::TFrmQigua(this).exec(); });
     Bind("character-test", [this] {
         ui::TFrmcezhi dialog(this);

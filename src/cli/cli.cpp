@@ -15,7 +15,8 @@ struct Command {
     int (*run)(Arguments&, Output&);
 };
 
-constexpr std::array<Command, 16> kCommands = {{
+constexpr std::array<Command, 17> kCommands = {{
+    {"almanac", AlmanacCommand},
     {"zhuge", ZhugeCommand},
     {"fingerprint", FingerprintCommand},
     {"hexagram", HexagramCommand},
@@ -69,6 +70,8 @@ Commands:
                            and interpretation
   zhuge A B C              the report lines of 测字论命 for three characters
   fingerprint CODE         the reading of a five-finger code of o (whorl) and x (loop)
+  almanac YYYY-MM-DD       the 黄道吉日 entry of a day 1901-2100: the title line, then
+                           the entry's lines
 
 Birth options (the input panel; defaults as the panel starts):
   --surname TEXT --given TEXT --sex 男|女 --blood A型|B型|O型|AB型

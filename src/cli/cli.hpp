@@ -98,6 +98,7 @@ int QqCommand(Arguments& args, Output& output);
 int NumberCommand(Arguments& args, Output& output);
 int QqPairCommand(Arguments& args, Output& output);
 int HexagramCommand(Arguments& args, Output& output);
+int AlmanacCommand(Arguments& args, Output& output);
 int ZhugeCommand(Arguments& args, Output& output);
 int FingerprintCommand(Arguments& args, Output& output);
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/cli.hpp"
+#include "divination/almanac_page.hpp"
 #include "divination/hexagram.hpp"
 #include "divination/zhuge.hpp"
 #include "reports/report_sink.hpp"
@@ -33,6 +34,25 @@ int HexagramCommand(Arguments& args, Output& output) {
     output.Line(hexagram->code);
     output.Line(hexagram->title);
     output.Line(hexagram->value);
+    return kExitOk;
+}
+
+int AlmanacCommand(Arguments& args, Output& output) {
+    const auto words = args.Positionals();
+    if (words.size() != 1) throw UsageError("give one date YYYY-MM-DD");
+    const std::string& date = words.front();
+    const std::size_t first = date.find('-');
+    const std::size_t second = first == std::string::npos ? first : date.find('-', first + 1);
+    if (second == std::string::npos) throw UsageError("give one date YYYY-MM-DD");
+    CliNotifier notifier(output);
+    const auto page = LookUpAlmanac(date.substr(0, first), date.substr(first + 1, second - first - 1),
+                                    date.substr(second + 1), notifier);
+    if (!page) {
+        if (!output.HadNotice()) notifier.ShowNotice("没有这一天的黄历。");
+        return kExitNotice;
+    }
+    output.Line(page->title);
+    for (const std::string& line : page->lines) output.Line(line);
     return kExitOk;
 }
 

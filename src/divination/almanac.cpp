@@ -391,8 +391,8 @@ AlmanacDay AlmanacOf(DateTime date, const MonthPosition& position) {
     for (const Spirit& spirit : InauspiciousSpirits()) {
         if (spirit.applies(month, stem, branch, day) && !Has(bad, spirit.name)) bad.push_back(spirit.name);
     }
-    entry.jsyq = Join(good);
-    entry.xsyq = Join(bad);
+    entry.jsyq = good.empty() ? "无" : Join(good);
+    entry.xsyq = bad.empty() ? "无" : Join(bad);
 
     // 宜 and 忌: the officer's, what the spirits add and forbid; 月破 and 四废 leave almost nothing.
     const Activities& base = OfficerActivities()[static_cast<std::size_t>(Mod(branch - monthBranch, 12))];

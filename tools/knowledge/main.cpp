@@ -21,6 +21,7 @@
 #include <string>
 
 #include "calendar/lunar.hpp"
+#include "divination/almanac.hpp"
 #include "knowledge_db.hpp"
 #include "solar_terms.hpp"
 #include "strokes.hpp"
@@ -73,10 +74,34 @@ TableSource StrokeTable(const fs::path& unihan) {
     return table;
 }
 
+// The almanac of every day 1901–2100. The month of a day is the one opened by the last
+// month-opening term (小寒, 立春, 惊蛰, …, the even term indices) up to the day's end.
 TableSource AlmanacTable() {
     TableSource table{"huangdao", {{"gn", ColumnType::Date}}, {}};
     for (const char* column : {"nn", "suici", "tszf", "wuhang", "cong", "pzbj", "jsyq", "yi", "xsyq", "ji"}) {
         table.columns.push_back({column});
+    }
+    std::vector<SolarTerm> opening;
+    for (int year = kFirstTermYear; year <= kLastTermYear; ++year) {
+        for (const SolarTerm& term : SolarTermsOfYear(year)) {
+            if (term.index % 2 == 0) opening.push_back(term);
+        }
+    }
+    const DateTime first = EncodeDate(kFirstTermYear + 1, 1, 1);
+    const DateTime last = EncodeDate(kLastTermYear, 12, 31);
+    std::size_t next = 0;
+    MonthPosition month;
+    for (DateTime day = first; day <= last; day += 1) {
+        const DateTime endOfDay = day + 86399.0 / 86400.0;
+        while (next < opening.size() && opening[next].moment <= endOfDay) {
+            const SolarTerm& term = opening[next++];
+            const int termYear = DecodeDate(term.moment).year;
+            month.monthBranch = (term.index / 2 + 1) % 12;  // 小寒 opens 丑, 立春 寅, … 大雪 子
+            month.pillarYear = term.index == 0 ? termYear - 1 : termYear;
+        }
+        const AlmanacDay entry = AlmanacOf(day, month);
+        table.rows.push_back({FormatDate(day), entry.nn, entry.suici, entry.tszf, entry.wuhang, entry.cong,
+                              entry.pzbj, entry.jsyq, entry.yi, entry.xsyq, entry.ji});
     }
     return table;
 }
