@@ -20,6 +20,7 @@
 #include <functional>
 
 #include "app/main_window.hpp"
+#include "divination/ui/library_windows.hpp"
 #include "text/gbk.hpp"
 
 using varnel::app::TFrmmain;
@@ -231,6 +232,41 @@ private slots:
         for (QWidget* top : QApplication::topLevelWidgets()) {
             QVERIFY(top->objectName() != QStringLiteral("FormHuangdao") || !top->isVisible());
         }
+    }
+
+    void OmensLibraryAndPicturesFromTheMenus() {
+        TFrmmain window;
+        window.show();
+        auto topLevel = [](const QString& name) {
+            QList<QWidget*> found;
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->objectName() == name && top->isVisible()) found << top;
+            }
+            return found;
+        };
+        MenuItem(window, {U("民俗"), U("眼跳测占卜")})->trigger();
+        const auto omens = topLevel(QStringLiteral("FormOnther"));
+        QCOMPARE(omens.size(), 1);
+        QCOMPARE(omens.front()->windowTitle(), U("眼跳测吉凶"));
+        QCOMPARE(qobject_cast<varnel::ui::TFormOnther*>(omens.front())->CurrentPage(), 4);
+        omens.front()->close();
+
+        MenuItem(window, {U("起名"), U("姓名原理")})->trigger();
+        Button(*window.findChild<QTabWidget*>(), U("姓氏起源"))->click();
+        const auto notes = topLevel(QStringLiteral("FrmNote"));
+        QCOMPARE(notes.size(), 2);
+        const QString first = notes[0]->findChild<QPlainTextEdit*>()->toPlainText();
+        QVERIFY(!first.isEmpty());
+        QCOMPARE(notes[1]->findChild<QPlainTextEdit*>()->toPlainText(), first);
+        QCOMPARE(notes[0]->windowTitle(), notes[1]->windowTitle());
+        for (QWidget* note : notes) note->close();
+
+        MenuItem(window, {U("风水"), U("风水与爱情"), U("十二星座卧室桃花运")})->trigger();
+        const auto viewers = topLevel(QStringLiteral("ImageInfoLoad"));
+        QCOMPARE(viewers.size(), 1);
+        QCOMPARE(viewers.front()->windowTitle(), U("十二星座卧室桃花运"));
+        QCOMPARE(qobject_cast<varnel::ui::TImageInfoLoad*>(viewers.front())->ArticleNumber(), 6);
+        viewers.front()->close();
     }
 
     void NameWindowsOpenWithoutBlocking() {

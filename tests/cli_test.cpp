@@ -83,6 +83,19 @@ TEST(Cli, AlmanacPrintsTitleAndEntry) {
     EXPECT_EQ(RunCli({"almanac", "20120229"}).status, kExitUsage);
 }
 
+TEST(Cli, LibraryAndOmenPages) {
+    const Result text = RunCli({"library", "b12"});
+    EXPECT_EQ(text.status, kExitOk);
+    EXPECT_TRUE(text.out.starts_with("朱子治家格言\n\n")) << text.out.substr(0, 40);
+    EXPECT_EQ(RunCli({"library", "z9"}).status, kExitNotice);
+
+    const Result omen = RunCli({"omen", "6"});
+    EXPECT_EQ(omen.status, kExitOk);
+    EXPECT_TRUE(omen.out.starts_with("耳鸣测吉凶\n说明：\n")) << omen.out;
+    EXPECT_NE(omen.out.find("\n\n子时：左主女思，右主失财。丑时：左主口舌，右主争讼。\n\n"), std::string::npos);
+    EXPECT_EQ(RunCli({"omen", "7"}).status, kExitUsage);
+}
+
 TEST(Cli, GbkOutputOnRequest) {
     const Result r = RunCli({"--encoding", "gbk", "lunar", "1980-9-11"});
     EXPECT_EQ(r.out, ToGbk("1980 8 3 0 庚申(猴年)八月初三\n"));

@@ -79,7 +79,7 @@ protected:
                                 "insert into zhiwen values ('ooxxo', '" + Scramble("指纹读法") + "');");
     }
     void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_ = fs::temp_directory_path() / "varnel-zhuge-fixture";
+    fs::path dir_ = varnel::testing::TestTempDir("varnel-zhuge-fixture");
 };
 
 TEST_F(ZhugeFixture, VerseNumbersOfThreeCharacters) {

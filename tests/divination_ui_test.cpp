@@ -15,6 +15,8 @@
 #include "divination/hexagram.hpp"
 #include "divination/zhuge.hpp"
 #include "divination/ui/almanac_window.hpp"
+#include "divination/ui/library_windows.hpp"
+#include "test_support.hpp"
 #include "divination/ui/qigua_window.hpp"
 #include "divination/ui/zhuge_windows.hpp"
 #include <QComboBox>
@@ -267,6 +269,103 @@ private slots:
         QCOMPARE(result->toPlainText().split(QLatin1Char('\n')), lines);
         year->setCurrentText(QString());
         QCOMPARE(MessageOf([&] { reckon->click(); }), U("提示|请选择年!"));
+    }
+
+    void OmenWindowShowsItsPage() {
+        QPointer<varnel::ui::TFormOnther> window = varnel::ui::OpenOmen(nullptr, "眼跳测吉凶", 4);
+        QCOMPARE(window->windowTitle(), U("眼跳测吉凶"));
+        QVERIFY(window->isVisible() && !window->isModal());
+        QCOMPARE(window->CurrentPage(), 4);
+        auto* pages = Find<QStackedWidget>(*window, QStringLiteral("PageControl"));
+        auto* text = qobject_cast<QPlainTextEdit*>(pages->currentWidget());
+        QVERIFY(text != nullptr && text->isReadOnly());
+        QCOMPARE(text->toPlainText().split(QLatin1Char('\n')).first(), U("子时：左有贵人，右有饮食。午时：左主饮食，右有凶事。"));
+        QVERIFY(Find<QLabel>(*window, QStringLiteral("LabelNote"))->text().startsWith(U("说明：\n子时为23点-1点")));
+        window->close();
+        QTRY_VERIFY(window.isNull());
+    }
+
+    void LibraryTextWindows() {
+        namespace fs = std::filesystem;
+        const fs::path dir = fs::temp_directory_path() / "varnel-library-ui";
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        varnel::testing::WriteFixtureDb(dir / "BrennBirth.dll",
+                                        "create table Noter (Cid text, Tite text, content text);"
+                                        "insert into Noter values ('b5', ' 孝经 ', ' 身体发肤 ');");
+        {
+            const varnel::testing::KnowledgeDirOverride knowledge(dir);
+            QPointer<varnel::ui::TFrmNote> found = varnel::ui::OpenLibraryText(nullptr, "b5");
+            QCOMPARE(found->windowTitle(), U("孝经"));
+            QCOMPARE(Find<QPlainTextEdit>(*found, QStringLiteral("Memo1"))->toPlainText(), U("身体发肤"));
+            QPointer<varnel::ui::TFrmNote> missing = varnel::ui::OpenLibraryText(nullptr, "b6");
+            QCOMPARE(missing->windowTitle(), U("算命"));
+            QVERIFY(Find<QPlainTextEdit>(*missing, QStringLiteral("Memo1"))->toPlainText().isEmpty());
+            QVERIFY(found->isVisible() && missing->isVisible());
+            found->close();
+            missing->close();
+        }
+        {
+            const varnel::testing::KnowledgeDirOverride nothing;
+            QVERIFY(varnel::ui::OpenLibraryText(nullptr, "b5") == nullptr);
+        }
+        fs::remove_all(dir);
+    }
+
+    void PictureViewerNavigation() {
+        namespace fs = std::filesystem;
+        const fs::path dir = fs::temp_directory_path() / "varnel-viewer-ui";
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        const std::string svg =
+            "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 480 300\" width=\"480\" height=\"300\">"
+            "<rect x=\"10\" y=\"10\" width=\"100\" height=\"50\" fill=\"red\"/></svg>";
+        varnel::testing::WriteFixtureDb(dir / "BrennFile.dll",
+                                        "create table tuwen (wenid integer, ye integer, tu text, wen text);"
+                                        "insert into tuwen values (6, 1, '" + svg + "', '第一页'), (6, 2, '" + svg +
+                                            "', '第二页'), (6, 3, '" + svg + "', '第三页');");
+        const varnel::testing::KnowledgeDirOverride knowledge(dir);
+        QPointer<varnel::ui::TImageInfoLoad> viewer = varnel::ui::OpenPicturePages(nullptr, 6, "十二星座卧室桃花运");
+        QCOMPARE(viewer->windowTitle(), U("十二星座卧室桃花运"));
+        QCOMPARE(viewer->ArticleNumber(), 6);
+        QCOMPARE(viewer->PageCount(), 3);
+        QCOMPARE(viewer->CurrentPage(), 1);
+        QVERIFY(!Find<QLabel>(*viewer, QStringLiteral("Image1"))->pixmap().isNull());
+        QCOMPARE(Find<QPlainTextEdit>(*viewer, QStringLiteral("Memo2"))->toPlainText(), U("第二页"));
+        for (int k = 1; k <= 15; ++k) QCOMPARE(Find<QPushButton>(*viewer, QStringLiteral("BtnPage%1").arg(k))->isEnabled(), k <= 3);
+        auto frameOf = [&](int k) { return Find<QPushButton>(*viewer, QStringLiteral("BtnPage%1").arg(k))->styleSheet(); };
+        QVERIFY(!frameOf(1).contains(QStringLiteral("#FF0000")));  // nothing highlighted before a move
+
+        Find<QPushButton>(*viewer, QStringLiteral("BtnPrevious"))->click();
+        QCOMPARE(viewer->CurrentPage(), 1);
+        QVERIFY(frameOf(1).contains(QStringLiteral("#FF0000")));
+        auto* next = Find<QPushButton>(*viewer, QStringLiteral("BtnNext"));
+        for (int i = 0; i < 3; ++i) next->click();
+        QCOMPARE(viewer->CurrentPage(), 3);
+        QVERIFY(frameOf(3).contains(QStringLiteral("#FF0000")));
+        QVERIFY(frameOf(1).contains(QStringLiteral("#003C74")));
+        auto* pages = Find<QStackedWidget>(*viewer, QStringLiteral("PageControl"));
+        QCOMPARE(pages->currentIndex(), 2);
+        Find<QPushButton>(*viewer, QStringLiteral("BtnFirst"))->click();
+        QCOMPARE(pages->currentIndex(), 0);
+        Find<QPushButton>(*viewer, QStringLiteral("BtnLastArrow"))->click();
+        QCOMPARE(viewer->CurrentPage(), 3);
+        Find<QPushButton>(*viewer, QStringLiteral("BtnPage2"))->click();
+        QCOMPARE(viewer->CurrentPage(), 2);
+        QVERIFY(frameOf(2).contains(QStringLiteral("#FF0000")));
+        Find<QPushButton>(*viewer, QStringLiteral("BtnClose"))->click();
+        QTRY_VERIFY(viewer.isNull());
+        fs::remove_all(dir);
+    }
+
+    void BoyGirlWindow() {
+        varnel::ui::TFrm_NanNv window;
+        QCOMPARE(window.windowTitle(), U("生男生女"));
+        QCOMPARE(Find<QLabel>(window, QStringLiteral("LabelNote"))->text(),
+                 U("说明：此表年龄为母亲虚岁年龄，月份指怀孕月份，以农历为准。遇闰月，上半月以上个月份计算，下半月以下个月份计算。"));
+        const QStringList lines = Find<QPlainTextEdit>(window, QStringLiteral("MemoTable"))->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 29);
+        QVERIFY(lines[4].startsWith(U("21     男     女")));
     }
 };
 

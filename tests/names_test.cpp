@@ -35,7 +35,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    fs::path dir_ = fs::temp_directory_path() / "varnel-fixture-strokes";
+    fs::path dir_ = varnel::testing::TestTempDir("varnel-fixture-strokes");
 };
 
 std::array<int, 5> Grids(std::string_view surname, std::string_view given) {

@@ -58,7 +58,7 @@ protected:
         panel.day = "1";
         return panel;
     }
-    fs::path dir_ = fs::temp_directory_path() / "varnel-star-fixture";
+    fs::path dir_ = varnel::testing::TestTempDir("varnel-star-fixture");
 };
 
 TEST_F(StarFixture, FullReportWithEmptyTables) {

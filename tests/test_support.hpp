@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdlib>
+#include <unistd.h>
+#include <gtest/gtest.h>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -39,6 +41,14 @@ public:
 private:
     std::filesystem::path dir_;
 };
+
+// A temporary folder of its own for the running test: tests of one fixture may run at the same
+// time in separate processes.
+inline std::filesystem::path TestTempDir(const std::string& prefix) {
+    return std::filesystem::temp_directory_path() /
+           (prefix + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+            std::to_string(::getpid()));
+}
 
 // Creates (or extends) a small database file by running SQL statements on it.
 inline void WriteFixtureDb(const std::filesystem::path& file, const std::string& sql) {

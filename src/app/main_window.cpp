@@ -29,6 +29,9 @@
 #include "names/ui/name_come_window.hpp"
 #include "names/three_talents.hpp"
 #include "divination/ui/almanac_window.hpp"
+#include "divination/ui/library_windows.hpp"
+#include "divination/omens.hpp"
+#include "divination/picture_pages.hpp"
 #include "divination/ui/qigua_window.hpp"
 #include "divination/ui/zhuge_windows.hpp"
 #include "divination/zhuge.hpp"
@@ -335,6 +338,17 @@ void TFrmmain::RegisterCommands() {
     Bind("netname", [this] { ui::TFrmWangming(this).exec(); });
     Bind("phone", [this] { ui::TFrm_SJcs(this).exec(); });
     Bind("almanac", [this] { (new ui::TFormHuangdao(this))->show(); });
+    for (int page = 0; page < kOmenPages; ++page) {
+        Bind("omen:" + std::to_string(page), [this, page] { ui::OpenOmen(this, OmenCaption(page), page); });
+    }
+    for (const char* key : {"a1", "a2", "a3", "a4", "a5", "a6", "a7", "a8", "b1", "b2", "b3", "b4", "b5", "b6",
+                            "b7", "b8", "b9", "b10", "b11", "b12", "b13", "c1", "c2"}) {
+        Bind(std::string("library:") + key, [this, key] { ui::OpenLibraryText(this, key); });
+    }
+    for (const ArticleItem& item : ArticleItems()) {
+        Bind("picture:" + std::string(item.caption), [this, item] { ui::OpenPicturePages(this, item.number, item.caption); });
+    }
+    Bind("boy-girl", [this] { ui::TFrm_NanNv(this).exec(); });
     Bind("hexagram", [this] { ui::TFrmQigua(this).exec(); });
     Bind("character-test", [this] {
         ui::TFrmcezhi dialog(this);

@@ -15,7 +15,9 @@ struct Command {
     int (*run)(Arguments&, Output&);
 };
 
-constexpr std::array<Command, 17> kCommands = {{
+constexpr std::array<Command, 19> kCommands = {{
+    {"library", LibraryCommand},
+    {"omen", OmenCommand},
     {"almanac", AlmanacCommand},
     {"zhuge", ZhugeCommand},
     {"fingerprint", FingerprintCommand},
@@ -70,6 +72,9 @@ Commands:
                            and interpretation
   zhuge A B C              the report lines of 测字论命 for three characters
   fingerprint CODE         the reading of a five-finger code of o (whorl) and x (loop)
+  library KEY              a text of the library (a1-a8, b1-b13, c1, c2): title, then text
+  omen PAGE                an omen page 0-6 (打喷嚏 面热 心惊 犬吠 眼跳 耳热 耳鸣):
+                           caption, the note on the double hours, the page's lines
   almanac YYYY-MM-DD       the 黄道吉日 entry of a day 1901-2100: the title line, then
                            the entry's lines
 

@@ -5,6 +5,8 @@
 #include "cli/cli.hpp"
 #include "divination/almanac_page.hpp"
 #include "divination/hexagram.hpp"
+#include "divination/library.hpp"
+#include "divination/omens.hpp"
 #include "divination/zhuge.hpp"
 #include "reports/report_sink.hpp"
 #include "text/conversion_error.hpp"
@@ -53,6 +55,32 @@ int AlmanacCommand(Arguments& args, Output& output) {
     }
     output.Line(page->title);
     for (const std::string& line : page->lines) output.Line(line);
+    return kExitOk;
+}
+
+int LibraryCommand(Arguments& args, Output& output) {
+    const auto words = args.Positionals();
+    if (words.size() != 1) throw UsageError("give one key: a1-a8, b1-b13, c1, c2");
+    const auto text = LookUpLibraryText(words.front());
+    if (!text) {
+        CliNotifier(output).ShowNotice("没有这一篇。");
+        return kExitNotice;
+    }
+    output.Line(text->title);
+    output.Line("");
+    output.Line(text->content);
+    return kExitOk;
+}
+
+int OmenCommand(Arguments& args, Output& output) {
+    const auto words = args.Positionals();
+    if (words.size() != 1) throw UsageError("give one page 0-6");
+    const int page = ParseInt(words.front());
+    if (page < 0 || page >= kOmenPages) throw UsageError("the page is 0-6");
+    output.Line(OmenCaption(page));
+    for (const std::string_view line : DoubleHourNote()) output.Line(line);
+    output.Line("");
+    for (const std::string& line : OmenPageLines(page)) output.Line(line);
     return kExitOk;
 }
 

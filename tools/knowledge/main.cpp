@@ -7,6 +7,8 @@
 //                        the Sun's apparent ecliptic longitude (ERFA), in China standard time;
 //   BrennFile.dll bihua  the stroke table, one row per count, from the Unihan files (strokes.cpp);
 //   BrennBirth.dll huangdao  the daily almanac.
+// The illustrated articles, BrennFile.dll tuwen, hold one row per page: wenid (article number),
+// ye (page 1 …), tu (the page's SVG picture) and wen (its text).
 // The hexagram table Tgcode.dll 64gua numbers the hexagrams 0 … 63 in the King Wen order (0 乾为天,
 // 63 火水未济). Its GuaCode has six characters, character i being line i counted from the bottom:
 // "1" is a yang (solid) line, "0" a yin (broken) one. A coin showing heads (正面) casts "0" and
@@ -43,7 +45,7 @@ const std::array<DatabaseFile, 4> kDatabases = {{
     {"dream.dll", {"chenggu", "chenggu1", "chenggu2", "chenggu3", "chenggu4", "shouji"}},
     {"BrennFile.dll",
      {"81", "aiqing", "baojian", "bihua", "mingren", "namefx", "ndeq", "qingxv", "sancai",
-      "sancai2009", "shiye", "zhiwen", "zhuge"}},
+      "sancai2009", "shiye", "tuwen", "zhiwen", "zhuge"}},
     {"BrennBirth.dll", {"Noter", "QQpd", "huangdao", "xing"}},
     {"Tgcode.dll", {"64gua", "JQ", "Shishen", "hzwh", "jiazi", "qtbj", "sjrs"}},
 }};
