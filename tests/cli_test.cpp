@@ -96,6 +96,22 @@ TEST(Cli, LibraryAndOmenPages) {
     EXPECT_EQ(RunCli({"omen", "7"}).status, kExitUsage);
 }
 
+TEST(Cli, CalendarPrintsTheMonthAsAGrid) {
+    const Result r = RunCli({"calendar", "2024-02"});
+    EXPECT_EQ(r.status, kExitOk);
+    const std::string expected =
+        "2024年2月 卯兔\n"
+        "星期日\t星期一\t星期二\t星期三\t星期四\t星期五\t星期六\n"
+        "\t\t\t\t1 廿二\t2 廿三\t3 廿四\n"
+        "4 立春\t5 廿六\t6 廿七\t7 廿八\t8 廿九\t9 除夕\t10 春节\n"
+        "11 初二\t12 初三\t13 初四\t14 情人节\t15 初六\t16 初七\t17 初八\n"
+        "18 初九\t19 雨水\t20 十一\t21 十二\t22 十三\t23 十四\t24 元宵节\n"
+        "25 十六\t26 十七\t27 十八\t28 十九\t29 二十\n";
+    EXPECT_EQ(r.out, expected);
+    EXPECT_EQ(RunCli({"calendar", "2024-13"}).status, kExitUsage);
+    EXPECT_EQ(RunCli({"calendar", "2024"}).status, kExitUsage);
+}
+
 TEST(Cli, GbkOutputOnRequest) {
     const Result r = RunCli({"--encoding", "gbk", "lunar", "1980-9-11"});
     EXPECT_EQ(r.out, ToGbk("1980 8 3 0 庚申(猴年)八月初三\n"));

@@ -28,6 +28,7 @@
 #include "names/ui/change_name_window.hpp"
 #include "names/ui/name_come_window.hpp"
 #include "names/three_talents.hpp"
+#include "calendar/ui/calendar_window.hpp"
 #include "divination/ui/almanac_window.hpp"
 #include "divination/ui/library_windows.hpp"
 #include "divination/omens.hpp"
@@ -337,6 +338,7 @@ void TFrmmain::RegisterCommands() {
     }
     Bind("netname", [this] { ui::TFrmWangming(this).exec(); });
     Bind("phone", [this] { ui::TFrm_SJcs(this).exec(); });
+    Bind("calendar", [this] { (new ui::DateWin(this))->exec(); });
     Bind("almanac", [this] { (new ui::TFormHuangdao(this))->show(); });
     for (int page = 0; page < kOmenPages; ++page) {
         Bind("omen:" + std::to_string(page), [this, page] { ui::OpenOmen(this, OmenCaption(page), page); });

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "calendar/day_annotations.hpp"
 #include "calendar/lunar.hpp"
 #include "cli/cli.hpp"
 #include "store/lookup.hpp"
@@ -63,6 +64,37 @@ int JieqiCommand(Arguments& args, Output& output) {
         return kExitNotice;
     }
     for (const Row& row : rows) output.Line(row.Trimmed(0) + "\t" + row.Trimmed(1));
+    return kExitOk;
+}
+
+int CalendarCommand(Arguments& args, Output& output) {
+    const auto words = args.Positionals();
+    if (words.size() != 1) throw UsageError("give one month YYYY-MM");
+    const std::string& text = words.front();
+    const std::size_t dash = text.find('-');
+    if (dash != 4 || text.size() < 6 || text.size() > 7) throw UsageError("give one month YYYY-MM");
+    const int year = ParseInt(text.substr(0, 4));
+    const int month = ParseInt(text.substr(5));
+    if (month < 1 || month > 12 || year < 1) throw UsageError("give one month YYYY-MM");
+
+    const DateTime first = EncodeDate(year, month, 1);
+    output.Line(std::to_string(year) + "年" + std::to_string(month) + "月 " + ZodiacOfDate(first));
+    output.Line("星期日\t星期一\t星期二\t星期三\t星期四\t星期五\t星期六");
+    const long serial = static_cast<long>(first);
+    const int blanks = static_cast<int>(((serial % 7) + 13) % 7);  // days before the 1st in its week (serial 1 was a Sunday)
+    std::string row;
+    int column = 0;
+    for (; column < blanks; ++column) row += "\t";
+    for (int day = 1; day <= DaysInMonth(year, month); ++day) {
+        row += std::to_string(day) + " " + CalendarCellAnnotation(EncodeDate(year, month, day)).text;
+        if (++column % 7 == 0) {
+            output.Line(row);
+            row.clear();
+        } else {
+            row += "\t";
+        }
+    }
+    if (!row.empty()) output.Line(row.substr(0, row.size() - 1));
     return kExitOk;
 }
 

@@ -15,7 +15,8 @@ struct Command {
     int (*run)(Arguments&, Output&);
 };
 
-constexpr std::array<Command, 19> kCommands = {{
+constexpr std::array<Command, 20> kCommands = {{
+    {"calendar", CalendarCommand},
     {"library", LibraryCommand},
     {"omen", OmenCommand},
     {"almanac", AlmanacCommand},
@@ -45,6 +46,9 @@ Commands:
                            year month day leap(0/1) text, "0 0 0 0" when out of range
   solar YYYY-M-D [--leap]  the Gregorian date (YYYY-MM-DD) of a lunar date,
                            0001-01-01 when the lunar date does not exist
+  calendar YYYY-MM         a month of the perpetual calendar: title and animal, weekday
+                           header, then one line per week, Sunday first, cells "day
+                           annotation" separated by tabs (empty before the 1st)
   jieqi YYYY               the 24 solar terms of a Gregorian year: name<TAB>YYYY-MM-DD HH:MM:SS
   chart --year Y --month M --day D --hour H --minute MI --sex 男|女
                            the Four Pillars chart of a Gregorian birth moment, one

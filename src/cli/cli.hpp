@@ -99,6 +99,7 @@ int NumberCommand(Arguments& args, Output& output);
 int QqPairCommand(Arguments& args, Output& output);
 int HexagramCommand(Arguments& args, Output& output);
 int AlmanacCommand(Arguments& args, Output& output);
+int CalendarCommand(Arguments& args, Output& output);
 int LibraryCommand(Arguments& args, Output& output);
 int OmenCommand(Arguments& args, Output& output);
 int ZhugeCommand(Arguments& args, Output& output);
