@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QSvgRenderer>
 #include <QtTest>
 #include <deque>
 #include <filesystem>
@@ -15,6 +16,7 @@
 #include "divination/hexagram.hpp"
 #include "divination/zhuge.hpp"
 #include "divination/ui/almanac_window.hpp"
+#include "divination/picture_pages.hpp"
 #include "divination/ui/library_windows.hpp"
 #include "test_support.hpp"
 #include "divination/ui/qigua_window.hpp"
@@ -366,6 +368,15 @@ private slots:
         const QStringList lines = Find<QPlainTextEdit>(window, QStringLiteral("MemoTable"))->toPlainText().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 29);
         QVERIFY(lines[4].startsWith(U("21     男     女")));
+    }
+
+    void EveryArticlePictureIsAValidDrawing() {
+        for (const varnel::ArticleItem& item : varnel::ArticleItems()) {
+            for (const varnel::ArticlePage& page : varnel::LoadArticlePages(item.number)) {
+                QSvgRenderer renderer(QByteArray::fromStdString(page.picture));
+                QVERIFY2(renderer.isValid(), qPrintable(QString::fromUtf8(item.caption.data(), static_cast<int>(item.caption.size()))));
+            }
+        }
     }
 };
 

@@ -153,3 +153,15 @@ TEST(Library, EveryKeyOfTheMenusHasItsText) {
         EXPECT_EQ(text->content.find('\t'), std::string::npos);
     }
 }
+
+TEST(Library, EveryArticleHasItsPages) {
+    for (const ArticleItem& item : ArticleItems()) {
+        SCOPED_TRACE(std::string(item.caption));
+        const auto pages = LoadArticlePages(item.number);
+        EXPECT_GE(pages.size(), 2u);
+        for (const ArticlePage& page : pages) {
+            EXPECT_TRUE(page.picture.starts_with("<svg")) << page.picture.substr(0, 20);
+            EXPECT_GT(page.text.size(), 200u * 3);  // at least 200 Chinese characters
+        }
+    }
+}
