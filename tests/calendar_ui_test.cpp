@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
@@ -107,6 +109,14 @@ private slots:
         QCOMPARE(window.SelectedDate(), QDate(2022, 1, 31));
         QCOMPARE(yearSpin->value(), 2022);
         QCOMPARE(Find<QLabel>(window, QStringLiteral("LabelYearNumber"))->text(), QStringLiteral("2022"));
+    }
+
+    void ClosesWhenItLosesTheFocus() {
+        QPointer<DateWin> window = new DateWin(nullptr, QDate(2022, 1, 31));
+        window->show();
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(window, &deactivate);
+        QTRY_VERIFY(window.isNull());
     }
 };
 
