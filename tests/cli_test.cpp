@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <sstream>
 
 #include "cli/cli.hpp"
@@ -110,6 +113,51 @@ TEST(Cli, CalendarPrintsTheMonthAsAGrid) {
     EXPECT_EQ(r.out, expected);
     EXPECT_EQ(RunCli({"calendar", "2024-13"}).status, kExitUsage);
     EXPECT_EQ(RunCli({"calendar", "2024"}).status, kExitUsage);
+}
+
+TEST(Cli, JsonChartAndReport) {
+    const Result chart = RunCli({"chart", "--year", "1980", "--month", "1", "--day", "5", "--hour", "12", "--minute",
+                                 "30", "--json"});
+    ASSERT_EQ(chart.status, kExitOk);
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(chart.out), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << chart.out;
+    const QJsonObject pillars = doc.object().value("pillars").toObject();
+    EXPECT_EQ(pillars.value("year").toString().toStdString(), "己未");
+    EXPECT_EQ(pillars.value("month").toString().toStdString(), "丙子");
+    // 1980-01-05 lies 7301 days before 2000-01-01 (戊午, 54): (54 − 7301) mod 60 = 13, 丁丑; the
+    // 午 hour of a 丁 day is 丙午.
+    EXPECT_EQ(pillars.value("day").toString().toStdString(), "丁丑");
+    EXPECT_EQ(pillars.value("hour").toString().toStdString(), "丙午");
+
+    const Result report = RunCli({"report", "bazi", "--json", "--surname", "张", "--given", "三", "--year", "1980",
+                                  "--month", "1", "--day", "5", "--hour", "12", "--minute", "30"});
+    ASSERT_EQ(report.status, kExitOk);
+    const QJsonDocument reportDoc = QJsonDocument::fromJson(QByteArray::fromStdString(report.out), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError);
+    const Result plain = RunCli({"report", "bazi", "--surname", "张", "--given", "三", "--year", "1980", "--month", "1",
+                                 "--day", "5", "--hour", "12", "--minute", "30"});
+    std::string joined;
+    for (const QJsonValue line : reportDoc.object().value("lines").toArray()) joined += line.toString().toStdString() + "\n";
+    EXPECT_EQ(joined, plain.out);
+    EXPECT_EQ(reportDoc.object().value("chart").toObject().value("pillars").toObject().value("day").toString().toStdString(),
+              "丁丑");
+}
+
+TEST(Cli, TrueSolarTimeAndLateZiOptions) {
+    const Result urumqi = RunCli({"chart", "--year", "2021", "--month", "2", "--day", "4", "--hour", "0", "--minute", "30",
+                                  "--place", "乌鲁木齐", "--true-solar-time"});
+    EXPECT_EQ(urumqi.status, kExitOk);
+    EXPECT_NE(urumqi.out.find("pillars: 庚子 己丑 "), std::string::npos) << urumqi.out;
+    EXPECT_EQ(RunCli({"chart", "--year", "2021", "--month", "2", "--day", "4", "--hour", "0", "--minute", "30",
+                      "--true-solar-time"}).status,
+              kExitUsage);
+    EXPECT_EQ(RunCli({"chart", "--year", "2021", "--month", "2", "--day", "4", "--hour", "0", "--minute", "30",
+                      "--place", "火星", "--true-solar-time"}).status,
+              kExitNotice);
+    const Result late = RunCli({"chart", "--year", "2021", "--month", "3", "--day", "10", "--hour", "23", "--minute",
+                                "30", "--late-zi-next-day"});
+    EXPECT_NE(late.out.find(" 戊午 壬子\n"), std::string::npos) << late.out;
 }
 
 TEST(Cli, GbkOutputOnRequest) {

@@ -263,5 +263,35 @@ TEST(CommandDispatch, AnImpossibleDateInThePanelIsAConversionError) {
     EXPECT_TRUE(run.report.Lines().empty());
 }
 
+TEST(ChartOptions, OffTheReportsAreUnchanged) {
+    BirthPanel withPlace = ZhangSan();
+    withPlace.birthplace = "乌鲁木齐";
+    ReportRun plain(ZhangSan());
+    ReportRun placed(withPlace);
+    EXPECT_EQ(placed.Detailed(), plain.Detailed());
+    EXPECT_EQ(placed.Information(BirthInformationKind::BoneWeight), plain.Information(BirthInformationKind::BoneWeight));
+}
+
+TEST(ChartOptions, TrueSolarTimeShowsBothTimesAndChartsTheLocalOne) {
+    BirthPanel panel = Panel("张", "三", "男", "A型", 0, "2021", "2", "4", "子 0", "30");
+    panel.birthplace = "乌鲁木齐";
+    panel.trueSolarTime = true;
+    ReportRun run(panel);
+    const Lines& lines = run.Detailed();
+    ASSERT_GT(lines.size(), 3u);
+    EXPECT_EQ(lines[2], "生日（公历）：2021年02月04日0点30分  真太阳时（乌鲁木齐）：2021年02月03日22点7分");  // −129.5 − 13.9 min: 22:06.6
+    EXPECT_EQ(run.chart.yearStemName + run.chart.yearBranchName + run.chart.monthStemName + run.chart.monthBranchName,
+              "庚子己丑");
+
+    panel.birthplace = "火星";
+    ReportRun unknown(panel);
+    EXPECT_TRUE(unknown.Detailed().empty());
+    EXPECT_EQ(unknown.notifier.notices, Lines{"没有找到这个出生地，请从列表中选择!"});
+    panel.birthplace = " ";
+    ReportRun empty(panel);
+    EXPECT_TRUE(empty.Detailed().empty());
+    EXPECT_EQ(empty.notifier.notices, Lines{"请选择出生地!"});
+}
+
 }  // namespace
 }  // namespace varnel

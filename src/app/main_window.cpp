@@ -4,7 +4,9 @@
 #include <QDesktopServices>
 #include <QUrl>
 #include <QUrlQuery>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -33,6 +35,8 @@
 #include "divination/ui/library_windows.hpp"
 #include "divination/omens.hpp"
 #include "divination/picture_pages.hpp"
+#include "chart/places.hpp"
+#include "store/failure.hpp"
 #include "divination/ui/qigua_window.hpp"
 #include "divination/ui/zhuge_windows.hpp"
 #include "divination/zhuge.hpp"
@@ -241,6 +245,27 @@ QWidget* TFrmmain::BuildInputPanel() {
     };
     row({{"请输入基本信息：", nullptr}, {"姓", nameA_}, {"名", nameB_}, {"姓别", sex_}, {"血型", bloodType_}});
     row({{nullptr, calendar_}, {"年", year_}, {"月", month_}, {"日", day_}, {"时", hour_}, {"分", minute_}});
+
+    // Opt-in chart choices: the birthplace's true solar time and the late 子 hour.
+    birthplace_ = new QComboBox(panel);
+    birthplace_->setObjectName(QStringLiteral("Birthplace"));
+    birthplace_->setEditable(true);
+    birthplace_->setInsertPolicy(QComboBox::NoInsert);
+    birthplace_->setMaxVisibleItems(20);
+    birthplace_->setFixedWidth(150);
+    try {
+        for (const std::string& item : PlaceListItems()) birthplace_->addItem(Text(item));
+    } catch (const StoreError&) {
+        // Without the place table the box stays empty; 真太阳时 then reports the missing place.
+    }
+    birthplace_->setCurrentIndex(-1);
+    birthplace_->completer()->setFilterMode(Qt::MatchContains);
+    birthplace_->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    trueSolarTime_ = new QCheckBox(QStringLiteral("真太阳时"), panel);
+    trueSolarTime_->setObjectName(QStringLiteral("TrueSolarTime"));
+    lateZi_ = new QCheckBox(QStringLiteral("晚子时换日"), panel);
+    lateZi_->setObjectName(QStringLiteral("LateZiNextDay"));
+    row({{"出生地", birthplace_}, {nullptr, trueSolarTime_}, {nullptr, lateZi_}});
     return panel;
 }
 
@@ -410,6 +435,9 @@ BirthPanel TFrmmain::Panel() const {
     panel.day = ToUtf8(day_->currentText());
     panel.hour = ToUtf8(hour_->currentText());
     panel.minute = ToUtf8(minute_->currentText());
+    panel.birthplace = ToUtf8(birthplace_->currentText());
+    panel.trueSolarTime = trueSolarTime_->isChecked();
+    panel.lateZiNextDay = lateZi_->isChecked();
     return panel;
 }
 

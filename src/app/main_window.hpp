@@ -14,6 +14,7 @@
 #include "chart/four_pillars.hpp"
 #include "reports/birth_input.hpp"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QMenu;
@@ -84,6 +85,9 @@ private:
     QComboBox* day_ = nullptr;
     QComboBox* hour_ = nullptr;
     QComboBox* minute_ = nullptr;
+    QComboBox* birthplace_ = nullptr;
+    QCheckBox* trueSolarTime_ = nullptr;
+    QCheckBox* lateZi_ = nullptr;
     QComboBox* fontSize_ = nullptr;
     bool shownOnce_ = false;
 };

@@ -89,8 +89,8 @@ std::string BirthdayPersonalityText(int month, int day) {
 }
 
 void WritePersonalityBlock(int year, int month, int day, int hour, int minute, std::string_view sex,
-                           FourPillars& chart, ReportSink& report, Notifier& notifier) {
-    ComputeChart(year, month, day, hour, minute, sex, chart, notifier);
+                           FourPillars& chart, ReportSink& report, Notifier& notifier, ChartOptions options) {
+    ComputeChart(year, month, day, hour, minute, sex, chart, notifier, options);
     report.AddLine("<-----------------------批八字内容分隔线----------------------------->");
     report.AddLine("");
     report.AddLine("性格简评：");

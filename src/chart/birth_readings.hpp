@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "chart/chart.hpp"
 #include "chart/four_pillars.hpp"
 #include "reports/report_sink.hpp"
 
@@ -24,7 +25,7 @@ std::string BirthdayPersonalityText(int month, int day);
 // Computes the chart of the moment into `chart`, then writes the separator, "性格简评：" and
 // the personality text into the report.
 void WritePersonalityBlock(int year, int month, int day, int hour, int minute, std::string_view sex,
-                           FourPillars& chart, ReportSink& report, Notifier& notifier);
+                           FourPillars& chart, ReportSink& report, Notifier& notifier, ChartOptions options = {});
 
 // The love reading of a blood type ("A型", "b型", …); "请听下回分解!" for anything else.
 std::string_view BloodTypeReading(std::string_view bloodType);

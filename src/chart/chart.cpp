@@ -118,7 +118,7 @@ std::string LuckPillarText(const FourPillars& chart, int k) {
 }
 
 bool ComputeChart(int year, int month, int day, int hour, int minute, std::string_view sex,
-                  FourPillars& chart, Notifier& notifier) {
+                  FourPillars& chart, Notifier& notifier, ChartOptions options) {
     if (IsImpossibleDay(year, month, day)) {
         notifier.ShowNotice("请检查输入数据是否出错！");
         return false;
@@ -159,11 +159,12 @@ bool ComputeChart(int year, int month, int day, int hour, int minute, std::strin
     const int p = year - 1;
     const int b = 5 * p + p / 4 - p / 100 + p / 400;
     const int dayOfYear = static_cast<int>(birthDate - EncodeDate(year, 1, 1)) + 1;
-    const int cycle = Mod(b + dayOfYear + 6015, 60);
+    const int nextDay = options.lateZiNextDay && hour == 23 ? 1 : 0;
+    const int cycle = Mod(b + dayOfYear + 6015 + nextDay, 60);
     c.dayStem = cycle % 10;
     c.dayBranch = cycle % 12;
 
-    // Hour: 23 and 0 are both 子 of the same day.
+    // Hour: 23 and 0 are both 子 of the same day (of the next day with the late-子 option).
     c.hourBranch = ((hour + 3) / 2) % 12;
     c.hourStem = c.hourBranch != 0 ? (2 * c.dayStem + c.hourBranch + 8) % 10 : (2 * c.dayStem) % 10;
 

@@ -20,8 +20,14 @@ bool IsMonthOpeningTerm(std::string_view name);
 // included. An impossible day of April, June, September, November or February shows
 // "请检查输入数据是否出错！" and leaves `chart` as it was (answers false). A moment that cannot
 // be built at all (a 32nd day, hour 24) cancels the command.
+// Opt-in choices beyond the traditional chart; the defaults keep it unchanged.
+struct ChartOptions {
+    // 晚子时换日: a birth from 23:00 takes the next day's day pillar (and so the hour stem that
+    // goes with it). Off: hour 23 stays on its own day.
+    bool lateZiNextDay = false;
+};
 bool ComputeChart(int year, int month, int day, int hour, int minute, std::string_view sex,
-                  FourPillars& chart, Notifier& notifier);
+                  FourPillars& chart, Notifier& notifier, ChartOptions options = {});
 
 // The month and year of a chart change at the moment of a month-opening term. What the
 // solar-term table says about a birth moment:

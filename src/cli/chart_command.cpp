@@ -2,6 +2,9 @@
 
 #include "chart/chart.hpp"
 #include "cli/cli.hpp"
+#include "cli/json.hpp"
+#include "chart/places.hpp"
+#include "chart/true_solar_time.hpp"
 #include "text/conversion_error.hpp"
 
 namespace varnel::cli {
@@ -24,43 +27,37 @@ int ChartCommand(Arguments& args, Output& output) {
     const int minute = RequiredInt(args, "--minute");
     std::string sex = args.TakeOption("--sex");
     if (sex.empty()) sex = "男";
+    const std::string placeName = args.TakeOption("--place");
+    const bool trueSolarTime = args.TakeFlag("--true-solar-time");
+    const bool lateZi = args.TakeFlag("--late-zi-next-day");
+    const bool json = args.TakeFlag("--json");
     if (!args.Positionals().empty()) throw UsageError("unexpected argument");
+    if (trueSolarTime && placeName.empty()) throw UsageError("--true-solar-time needs --place NAME");
 
-    FourPillars c;
     CliNotifier notifier(output);
-    if (!ComputeChart(year, month, day, hour, minute, sex, c, notifier)) return kExitNotice;
+    int y = year, mo = month, d = day, h = hour, mi = minute;
+    if (trueSolarTime) {
+        const auto place = FindPlace(placeName);
+        if (!place) {
+            notifier.ShowNotice("没有找到这个出生地，请从列表中选择!");
+            return kExitNotice;
+        }
+        if (!IsValidDate(year, month, day) || hour < 0 || hour > 23 || minute < 0 || minute > 59) {
+            throw UsageError("not a valid birth moment");
+        }
+        const DateTime local = TrueSolarMoment(EncodeDateTime(year, month, day, hour, minute), place->longitude);
+        const CivilDate date = DecodeDate(local);
+        const ClockTime time = DecodeTime(local);
+        y = date.year, mo = date.month, d = date.day, h = time.hour, mi = time.minute;
+    }
+    FourPillars c;
+    if (!ComputeChart(y, mo, d, h, mi, sex, c, notifier, ChartOptions{lateZi})) return kExitNotice;
 
-    const std::pair<const char*, std::string> fields[] = {
-        {"year", std::to_string(c.year)},
-        {"month", std::to_string(c.month)},
-        {"day", std::to_string(c.day)},
-        {"hour", std::to_string(c.hour)},
-        {"minute", std::to_string(c.minute)},
-        {"sexIsMale", c.sexIsMale ? "1" : "0"},
-        {"beforeTerm", std::to_string(c.beforeTerm)},
-        {"yearStem", std::to_string(c.yearStem)},
-        {"yearBranch", std::to_string(c.yearBranch)},
-        {"monthStem", std::to_string(c.monthStem)},
-        {"monthBranch", std::to_string(c.monthBranch)},
-        {"dayStem", std::to_string(c.dayStem)},
-        {"dayBranch", std::to_string(c.dayBranch)},
-        {"hourStem", std::to_string(c.hourStem)},
-        {"hourBranch", std::to_string(c.hourBranch)},
-        {"pillars", c.yearStemName + c.yearBranchName + " " + c.monthStemName + c.monthBranchName + " " +
-                        c.dayStemName + c.dayBranchName + " " + c.hourStemName + c.hourBranchName},
-        {"backward", std::to_string(c.backward)},
-        {"startAge", c.startAgeText},
-        {"luckPillars", c.luckPillars},
-        {"conceptionPillar", c.conceptionPillar},
-        {"yearHiddenStems", c.yearHiddenStems},
-        {"monthHiddenStems", c.monthHiddenStems},
-        {"dayHiddenStems", c.dayHiddenStems},
-        {"hourHiddenStems", c.hourHiddenStems},
-        {"luckNayin", c.luckNayin},
-        {"luckTenGods", c.luckTenGods},
-        {"personalityText", c.personalityText},
-    };
-    for (const auto& [name, value] : fields) output.Line(std::string(name) + ": " + value);
+    if (json) {
+        output.Line(ChartJson(c));
+        return kExitOk;
+    }
+    for (const auto& [name, value] : ChartFields(c)) output.Line(name + ": " + value);
     return kExitOk;
 }
 

@@ -3,6 +3,7 @@
 
 #include "chart/four_pillars.hpp"
 #include "cli/cli.hpp"
+#include "cli/json.hpp"
 #include "names/grids.hpp"
 #include "names/name_report.hpp"
 #include "names/three_talents.hpp"
@@ -27,6 +28,9 @@ BirthPanel ReadBirthOptions(Arguments& args) {
     take("--month", panel.month);
     take("--day", panel.day);
     take("--minute", panel.minute);
+    take("--place", panel.birthplace);
+    panel.trueSolarTime = args.TakeFlag("--true-solar-time");
+    panel.lateZiNextDay = args.TakeFlag("--late-zi-next-day");
     const std::string calendar = args.TakeOption("--calendar");
     if (calendar == "lunar") {
         panel.calendarIndex = 1;
@@ -66,6 +70,7 @@ bool IsStarTopic(std::string_view kind) {
 
 int ReportCommand(Arguments& args, Output& output) {
     const std::string kind = args.TakeFirst();
+    const bool json = args.TakeFlag("--json");
     const BirthPanel panel = ReadBirthOptions(args);
     if (!args.Positionals().empty()) throw UsageError("unexpected argument");
 
@@ -100,6 +105,13 @@ int ReportCommand(Arguments& args, Output& output) {
         if (AcceptBirthInput(panel, false, input, notifier)) ThreeTalentsAction(input, report);
     } else {
         throw UsageError("unknown report '" + kind + "'");
+    }
+    if (json) {
+        std::string out = "{\"report\":" + JsonString(kind) + ",\"lines\":[";
+        for (std::size_t i = 0; i < report.Lines().size(); ++i) out += (i > 0 ? "," : "") + JsonString(report.Lines()[i]);
+        out += "],\"chart\":" + (chart.year != 0 ? ChartJson(chart) : std::string("null")) + "}";
+        output.Line(out);
+        return kExitOk;
     }
     for (const std::string& line : report.Lines()) output.Line(line);
     return kExitOk;

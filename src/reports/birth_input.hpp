@@ -39,6 +39,10 @@ struct BirthPanel {
     std::string day = "1";          // Sday
     std::string hour = "子 0";      // Shour
     std::string minute = "0";       // Fengzhong
+    // Opt-in choices for the Four Pillars chart; off, every reading is the traditional one.
+    std::string birthplace;         // Birthplace: a place of the place table
+    bool trueSolarTime = false;     // 真太阳时: chart the local true solar time of the birthplace
+    bool lateZiNextDay = false;     // 晚子时换日
 };
 
 // The last accepted panel values and what is derived from them.

@@ -1,6 +1,7 @@
 #include "reports/birth_reports.hpp"
 
 #include <array>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -9,7 +10,10 @@
 #include "chart/attributes.hpp"
 #include "chart/birth_readings.hpp"
 #include "chart/chart.hpp"
+#include "chart/places.hpp"
+#include "chart/true_solar_time.hpp"
 #include "chart/spirit_stars.hpp"
+#include "store/failure.hpp"
 #include "store/paths.hpp"
 #include "text/conversion_error.hpp"
 #include "text/gbk.hpp"
@@ -87,8 +91,18 @@ public:
                      "  星座：" + in_.starSign + "  血型：" + ctx_.panel.bloodType + "  年龄：" +
                      std::to_string(CurrentAge(in_, ctx_.currentYear)) + "岁");
         out_.AddLine("");
+        // With true solar time the 公历 line also shows the local time the chart is cast for.
+        std::string solarTimeNote;
+        std::optional<DateTime> local;
+        if (ctx_.panel.trueSolarTime) local = TrueSolarClock(minuteText);
+        if (local) {
+            const std::string text = FormatDateTime(*local);
+            const ClockTime t = DecodeTime(*local);
+            solarTimeNote = "  真太阳时（" + place_ + "）：" + text.substr(0, 4) + "年" + text.substr(5, 2) + "月" +
+                            text.substr(8, 2) + "日" + std::to_string(t.hour) + "点" + std::to_string(t.minute) + "分";
+        }
         out_.AddLine("生日（公历）：" + date.substr(0, 4) + "年" + date.substr(5, 2) + "月" + date.substr(8, 2) +
-                     "日" + std::to_string(in_.hourNumber) + "点" + (detailed ? minuteText + "分" : ""));
+                     "日" + std::to_string(in_.hourNumber) + "点" + (detailed ? minuteText + "分" : "") + solarTimeNote);
         out_.AddLine("");
         out_.AddLine("生日（农历）：" + Trim(in_.lunarDateText) + GbkCopy(in_.hourItem, 1, 2) + "时" +
                      (detailed ? minuteText + "分" : ""));
@@ -98,7 +112,15 @@ public:
         month_ = birth.month;
         day_ = birth.day;
         minute_ = ParseInt(minuteText);
-        ComputeChart(year_, month_, day_, in_.hourNumber, minute_, sex, c_, ctx_.notifier);
+        chart_ = {year_, month_, day_, in_.hourNumber, minute_};
+        if (ctx_.panel.trueSolarTime) {
+            if (!local) throw CommandCancelled();
+            const CivilDate d = DecodeDate(*local);
+            const ClockTime t = DecodeTime(*local);
+            chart_ = {d.year, d.month, d.day, t.hour, t.minute};
+        }
+        ComputeChart(chart_.year, chart_.month, chart_.day, chart_.hour, chart_.minute, sex, c_, ctx_.notifier,
+                     ChartOptions{ctx_.panel.lateZiNextDay});
 
         const std::string yearPillar = PillarOf(c_.yearStemName, c_.yearBranchName);
         const std::string monthPillar = PillarOf(c_.monthStemName, c_.monthBranchName);
@@ -189,8 +211,8 @@ public:
         if (c_.beforeTerm == -1) boneMonth = boneMonth == 1 ? 12 : boneMonth - 1;
         WriteBoneWeight(boneMonth);
         out_.AddLine("");
-        WritePersonalityBlock(year_, month_, day_, in_.hourNumber, minute_, ctx_.panel.sex, c_, out_,
-                              ctx_.notifier);
+        WritePersonalityBlock(chart_.year, chart_.month, chart_.day, chart_.hour, chart_.minute, ctx_.panel.sex, c_,
+                              out_, ctx_.notifier, ChartOptions{ctx_.panel.lateZiNextDay});
         WriteSeparatorBlock();
         out_.AddLine("血型论命:");
         out_.AddLine("");
@@ -311,6 +333,28 @@ private:
     BirthInput& in_;
     FourPillars& c_;
     ReportSink& out_;
+    // The birthplace's true solar time of the birth, or nothing when the minute is not a number
+    // (the report then ends after the lunar line, as without the option). A place that vanished
+    // since the check before the report ends the report.
+    std::optional<DateTime> TrueSolarClock(const std::string& minuteText) {
+        const auto place = FindPlace(ctx_.panel.birthplace);
+        if (!place) throw CommandCancelled();
+        place_ = place->name;
+        try {
+            const CivilDate birth = DecodeDate(ParseDateText(in_.solarDateText));
+            return TrueSolarMoment(
+                EncodeDateTime(birth.year, birth.month, birth.day, in_.hourNumber, ParseInt(minuteText)),
+                place->longitude);
+        } catch (const ConversionError&) {
+            return std::nullopt;
+        }
+    }
+
+    std::string place_;
+    // The moment the chart is cast for: the clock time, or the birthplace's true solar time.
+    struct Moment {
+        int year, month, day, hour, minute;
+    } chart_{};
     int year_ = 0;
     int month_ = 0;
     int day_ = 0;
@@ -345,8 +389,22 @@ void WriteBirthInformationReport(BirthReportContext& context, BirthInformationKi
     });
 }
 
+bool BirthplaceAccepted(const BirthPanel& panel, Notifier& notifier) {
+    if (!panel.trueSolarTime) return true;
+    if (Trim(panel.birthplace).empty()) {
+        notifier.ShowNotice("请选择出生地!");
+        return false;
+    }
+    if (!FindPlace(panel.birthplace)) {
+        notifier.ShowNotice("没有找到这个出生地，请从列表中选择!");
+        return false;
+    }
+    return true;
+}
+
 void DetailedReportAction(BirthReportContext& context) {
     if (!AcceptBirthInput(context.panel, true, context.input, context.notifier)) return;
+    if (!BirthplaceAccepted(context.panel, context.notifier)) return;
     WriteDetailedReport(context);
     context.report.Show();
     context.report.ScrollToTop();
@@ -354,6 +412,7 @@ void DetailedReportAction(BirthReportContext& context) {
 
 void BirthInformationAction(BirthReportContext& context, BirthInformationKind kind) {
     if (!AcceptBirthInput(context.panel, true, context.input, context.notifier)) return;
+    if (!BirthplaceAccepted(context.panel, context.notifier)) return;
     WriteBirthInformationReport(context, kind);
 }
 

@@ -31,6 +31,8 @@ void WriteBirthInformationReport(BirthReportContext& context, BirthInformationKi
 // the report area and brings it back to its first line. The birth information reports leave
 // the area as it is: hidden until a reading that shows it has run.
 void DetailedReportAction(BirthReportContext& context);
+// With true solar time chosen, the birthplace must be one of the place table (notice otherwise).
+bool BirthplaceAccepted(const BirthPanel& panel, Notifier& notifier);
 void BirthInformationAction(BirthReportContext& context, BirthInformationKind kind);
 
 }  // namespace varnel

@@ -46,7 +46,7 @@ const std::array<DatabaseFile, 4> kDatabases = {{
     {"BrennFile.dll",
      {"81", "aiqing", "baojian", "bihua", "mingren", "namefx", "ndeq", "qingxv", "sancai",
       "sancai2009", "shiye", "tuwen", "zhiwen", "zhuge"}},
-    {"BrennBirth.dll", {"Noter", "QQpd", "huangdao", "xing"}},
+    {"BrennBirth.dll", {"Noter", "QQpd", "huangdao", "places", "xing"}},
     {"Tgcode.dll", {"64gua", "JQ", "Shishen", "hzwh", "jiazi", "qtbj", "sjrs"}},
 }};
 
