@@ -1,4 +1,7 @@
 #include <QAction>
+#include <fstream>
+#include <filesystem>
+#include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -385,6 +388,89 @@ private slots:
         QVERIFY(Find<QPlainTextEdit>(window, "RzMemo1")->isVisible());
     }
 
+    void SaveOpenAndPrintTheReport() {
+        namespace fs = std::filesystem;
+        const fs::path dir = fs::temp_directory_path() / ("varnel-save-" + std::to_string(QCoreApplication::applicationPid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        TFrmmain window;
+        window.show();
+        FillZhangSan(window);
+        Button(window, U("八字分析"))->click();
+        const QStringList report = ReportLines(window);
+        QVERIFY(report.size() > 100);
+
+        int asked = 0;
+        TFrmmain::SaveChoice next{QString::fromStdString((dir / "gbk.txt").string()), false};
+        window.SetSaveDialog([&] {
+            ++asked;
+            return next;
+        });
+        MenuItem(window, {U("系统"), U("保存测算")})->trigger();
+        QCOMPARE(asked, 1);
+        std::ifstream gbk(dir / "gbk.txt", std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(gbk)), std::istreambuf_iterator<char>());
+        QVERIFY(bytes.starts_with(varnel::ToGbk("姓名：张三")));
+        window.LoadRecord(QString::fromStdString((dir / "gbk.txt").string()));
+        QCOMPARE(ReportLines(window), report);
+
+        Button(window, U("保存(&S).."))->click();  // the same file again, without asking
+        QCOMPARE(asked, 1);
+        next = {QString::fromStdString((dir / "utf8.txt").string()), true};
+        MenuItem(window, {U("系统"), U("另存测算")})->trigger();
+        QCOMPARE(asked, 2);
+        std::ifstream utf8(dir / "utf8.txt", std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(utf8)), std::istreambuf_iterator<char>());
+        QVERIFY(text.starts_with("姓名：张三"));
+        window.LoadRecord(QString::fromStdString((dir / "utf8.txt").string()));
+        QCOMPARE(ReportLines(window), report);
+        next = {};
+        MenuItem(window, {U("系统"), U("另存测算")})->trigger();  // cancelled: nothing written
+        QCOMPARE(asked, 3);
+
+        const QString pdf = QString::fromStdString((dir / "report.pdf").string());
+        int printed = 0;
+        window.SetPrintDialog([&](QPrinter& printer) {
+            ++printed;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        MenuItem(window, {U("系统"), U("打印结果")})->trigger();
+        QCOMPARE(printed, 1);
+        QVERIFY(fs::file_size(dir / "report.pdf") > 1000);
+        window.SetPrintDialog([&](QPrinter&) { return ++printed, false; });
+        fs::remove(dir / "report.pdf");
+        Button(window, U("打印(&P).."))->click();
+        QCOMPARE(printed, 2);
+        QVERIFY(!fs::exists(dir / "report.pdf"));
+        fs::remove_all(dir);
+    }
+
+    void ChartOptionsOnTheInputPanel() {
+        TFrmmain window;
+        window.show();
+        auto* place = Find<QComboBox>(window, "Birthplace");
+        QVERIFY(place->count() >= 350);
+        QVERIFY(!Find<QCheckBox>(window, "TrueSolarTime")->isChecked());
+        QVERIFY(!Find<QCheckBox>(window, "LateZiNextDay")->isChecked());
+        FillZhangSan(window);
+        Button(window, U("八字分析"))->click();
+        const QStringList clock = ReportLines(window);
+        place->setCurrentText(U("上海（上海）"));
+        Find<QCheckBox>(window, "TrueSolarTime")->setChecked(true);
+        Find<QCheckBox>(window, "LateZiNextDay")->setChecked(true);
+        const varnel::BirthPanel panel = window.Panel();
+        QCOMPARE(QString::fromStdString(panel.birthplace), U("上海（上海）"));
+        QVERIFY(panel.trueSolarTime && panel.lateZiNextDay);
+        Button(window, U("八字分析"))->click();
+        const QStringList solar = ReportLines(window);
+        QVERIFY(solar[2].startsWith(clock[2] + U("  真太阳时（上海）：1980年01月05日")));
+        place->setCurrentText(QString());
+        const SeenBox box = ExpectMessageBox([&] { Button(window, U("八字分析"))->click(); });
+        QCOMPARE(box.text, U("请选择出生地!"));
+    }
+
     void ItemsWithoutAReadingChangeNothing() {
         TFrmmain window;
         window.show();
@@ -392,10 +478,8 @@ private slots:
         Button(window, U("八字分析"))->click();
         const QStringList before = ReportLines(window);
         MenuItem(window, {U("算命"), U("性格总论")})->trigger();
-        MenuItem(window, {U("系统"), U("保存测算")})->trigger();
         MenuItem(window, {U("手相"), U("手相分布线"), U("成功线")})->trigger();
         Button(*window.findChild<QTabWidget*>(), U("四柱八字"))->click();
-        Button(window, U("打印(&P).."))->click();
         QCOMPARE(ReportLines(window), before);
         QCOMPARE(Find<QLineEdit>(window, "NameA")->text(), U("张"));
         QCOMPARE(Find<QComboBox>(window, "Sday")->currentText(), U("5"));

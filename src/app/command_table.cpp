@@ -9,11 +9,11 @@ constexpr MenuEntry kMenuBar[] = {
     {EntryKind::Item, "新建测算", "new-reading"},
     {EntryKind::Item, "打开记录...", "open-record"},
     {EntryKind::Separator},
-    {EntryKind::Item, "保存测算", ""},
-    {EntryKind::Item, "另存测算", ""},
+    {EntryKind::Item, "保存测算", "save"},
+    {EntryKind::Item, "另存测算", "save-as"},
     {EntryKind::Separator},
     {EntryKind::Item, "打印设置...", "page-setup"},
-    {EntryKind::Item, "打印结果", ""},
+    {EntryKind::Item, "打印结果", "print"},
     {EntryKind::Separator},
     {EntryKind::Item, "退出系统", "exit"},
     {EntryKind::Menu, "算命"},
@@ -497,8 +497,8 @@ constexpr CommandButton kBanner[] = {
 };
 
 constexpr CommandButton kBottomBar[] = {
-    {"打印(&P).."},
-    {"保存(&S).."},
+    {"打印(&P)..", "print"},
+    {"保存(&S)..", "save"},
     {"QQ服务(&Q)", "qq-service"},
     {"客户服务(&S)", "support"},
     {"退出(&E)", "exit"},

@@ -5,6 +5,8 @@
 #include <QUrl>
 #include <QUrlQuery>
 #include <QCheckBox>
+#include <QPrintDialog>
+#include <QSaveFile>
 #include <QComboBox>
 #include <QCompleter>
 #include <QFile>
@@ -413,6 +415,9 @@ void TFrmmain::RegisterCommands() {
     Bind("upgrade", [this] { notifier_.ShowNotice("感谢你的使用,软件是最新版无需升级!"); });
     Bind("new-reading", [this] { NewReading(); });
     Bind("open-record", [this] { OpenRecord(); });
+    Bind("save", [this] { SaveReport(false); });
+    Bind("save-as", [this] { SaveReport(true); });
+    Bind("print", [this] { PrintReport(); });
     Bind("page-setup", [this] { printer_->PageSetup(this); });
     Bind("exit", [] { QApplication::quit(); });
 }
@@ -451,6 +456,47 @@ void TFrmmain::NewReading() {
 void TFrmmain::OpenRecord() {
     const QString path = QFileDialog::getOpenFileName(this);
     if (!path.isEmpty()) LoadRecord(path);
+}
+
+void TFrmmain::SaveReport(bool askName) {
+    SaveChoice choice = lastSave_;
+    if (askName || choice.path.isEmpty()) {
+        if (askSave_) {
+            choice = askSave_();
+        } else {
+            QFileDialog dialog(this, QStringLiteral("保存测算"));
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setDefaultSuffix(QStringLiteral("txt"));
+            const QString gbk = QStringLiteral("文本文件 GBK (*.txt)");
+            dialog.setNameFilters({gbk, QStringLiteral("文本文件 UTF-8 (*.txt)")});
+            if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+            choice = {dialog.selectedFiles().front(), dialog.selectedNameFilter() != gbk};
+        }
+    }
+    if (choice.path.isEmpty()) return;
+    const QStringList lines = report_->view()->toPlainText().split(QLatin1Char('\n'));
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += choice.utf8 ? line.toUtf8() : QByteArray::fromStdString(ToGbk(line.toStdString()));
+        bytes += "\r\n";
+    }
+    QSaveFile file(choice.path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        errors_.ShowError("无法保存文件：" + choice.path.toStdString());
+        return;
+    }
+    lastSave_ = choice;
+}
+
+void TFrmmain::PrintReport() {
+    QPrinter& printer = printer_->Printer();
+    if (askPrint_) {
+        if (!askPrint_(printer)) return;
+    } else {
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+    }
+    printer_->Print(&printer);
 }
 
 void TFrmmain::LoadRecord(const QString& path) {

@@ -44,6 +44,19 @@ public:
     // 打开记录 after the file dialog: the file's lines replace the report (GBK, or UTF-8).
     void LoadRecord(const QString& path);
 
+    // 保存测算 / 另存测算: where to save and in which encoding (GBK unless UTF-8 is chosen); an
+    // empty path cancels. A file dialog by default.
+    struct SaveChoice {
+        QString path;
+        bool utf8 = false;
+    };
+    using SaveDialog = std::function<SaveChoice()>;
+    void SetSaveDialog(SaveDialog dialog) { askSave_ = std::move(dialog); }
+    // 打印结果: asks how to print on the print link's printer; false cancels. The system's print
+    // dialog by default.
+    using PrintDialog = std::function<bool(QPrinter&)>;
+    void SetPrintDialog(PrintDialog dialog) { askPrint_ = std::move(dialog); }
+
     // Where outside addresses and the help file go; Qt's desktop services by default.
     using UrlOpener = std::function<void(const QUrl&)>;
     void SetUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
@@ -62,6 +75,8 @@ private:
 
     void NewReading();
     void OpenRecord();
+    void SaveReport(bool askName);
+    void PrintReport();
     void SetReportFontSize(int index);
 
     std::map<std::string, std::function<void()>, std::less<>> commands_;
@@ -72,6 +87,9 @@ private:
     std::unique_ptr<ReportArea> report_;
     std::unique_ptr<ReportPrinter> printer_;
     UrlOpener openUrl_;
+    SaveDialog askSave_;
+    PrintDialog askPrint_;
+    SaveChoice lastSave_;  // the file 保存测算 writes again during this run
     std::unique_ptr<QDialog> support_;
     std::unique_ptr<QDialog> about_;
 
