@@ -85,6 +85,10 @@ Commands:
 Birth options (the input panel; defaults as the panel starts):
   --surname TEXT --given TEXT --sex 男|女 --blood A型|B型|O型|AB型
   --calendar solar|lunar --year YYYY --month M --day D --hour 0-23 --minute 0-59
+  --place NAME             the birthplace, e.g. 乌鲁木齐 or "新疆 乌鲁木齐"
+  --true-solar-time        cast the chart for the birthplace's true solar time (needs --place)
+  --late-zi-next-day       a birth from 23:00 takes the next day's day pillar (晚子时换日)
+  chart and report also take --json: one JSON object (report: the lines and the chart)
 
 Options:
   --encoding gbk           write GBK instead of UTF-8
