@@ -3,6 +3,7 @@
 #include "text/conversion_error.hpp"
 #include "text/date_serial.hpp"
 #include "text/gbk.hpp"
+#include "text/record_text.hpp"
 #include "text/trim.hpp"
 
 namespace varnel {
@@ -102,3 +103,16 @@ TEST(DateSerial, RejectsAnythingElseWithTheConversionMessage) {
 
 }  // namespace
 }  // namespace varnel
+
+TEST(RecordText, EncodingsAndLineEnds) {
+    using varnel::DecodeRecordText;
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(DecodeRecordText("\xEF\xBB\xBF" "甲\r\n\r\n乙\r\n"), (Lines{"甲", "", "乙"}));
+    EXPECT_EQ(DecodeRecordText(varnel::ToGbk("姓名：张三\r\n八字\n")), (Lines{"姓名：张三", "八字"}));
+    EXPECT_EQ(DecodeRecordText("a\rb"), (Lines{"a", "b"}));
+    EXPECT_EQ(DecodeRecordText(""), Lines{});
+    EXPECT_TRUE(varnel::IsValidUtf8("张三"));
+    EXPECT_FALSE(varnel::IsValidUtf8("\xC0\xAF"));      // overlong
+    EXPECT_FALSE(varnel::IsValidUtf8("\xED\xA0\x80"));  // a surrogate
+    EXPECT_FALSE(varnel::IsValidUtf8("\xE5\xBC"));      // cut short
+}

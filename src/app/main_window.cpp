@@ -48,6 +48,7 @@
 #include "reports/birth_reports.hpp"
 #include "text/date_serial.hpp"
 #include "text/gbk.hpp"
+#include "text/record_text.hpp"
 #include "ui/widgets.hpp"
 
 // The pictures are compiled into this static library; register them before first use.
@@ -91,24 +92,6 @@ QLabel* MakeLabel(const char* text, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
-}
-
-// A GBK file's lines, or a UTF-8 file's when the bytes are valid UTF-8 (a BOM is dropped).
-QStringList ReadRecordLines(const QByteArray& bytes) {
-    QByteArray body = bytes;
-    if (body.startsWith("\xEF\xBB\xBF")) body.remove(0, 3);
-    QString text;
-    const QString utf8 = QString::fromUtf8(body);
-    if (!utf8.contains(QChar::ReplacementCharacter)) {
-        text = utf8;
-    } else {
-        text = QString::fromStdString(FromGbk(body.toStdString()));
-    }
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
-    return lines;
 }
 
 }  // namespace
@@ -505,7 +488,9 @@ void TFrmmain::LoadRecord(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) return;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) return;
-    for (const QString& line : ReadRecordLines(bytes)) report_->AddLine(line.toStdString());
+    for (const std::string& line : DecodeRecordText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+        report_->AddLine(line);
+    }
 }
 
 void TFrmmain::SetReportFontSize(int index) {

@@ -24,7 +24,14 @@ public:
         const auto name = file.u8string();
         const int rc = sqlite3_open_v2(reinterpret_cast<const char*>(name.c_str()), &db_,
                                        SQLITE_OPEN_READONLY, nullptr);
-        if (rc != SQLITE_OK) Fail();
+        if (rc != SQLITE_OK) {
+            // A failed open still hands out a handle, and the destructor does not run for a
+            // constructor that throws: close it here.
+            const std::string message = db_ != nullptr ? sqlite3_errmsg(db_) : "out of memory";
+            sqlite3_close(db_);
+            db_ = nullptr;
+            throw StoreError(file_.filename().string() + ": " + message);
+        }
     }
     ~Connection() { sqlite3_close(db_); }
     Connection(const Connection&) = delete;
