@@ -74,6 +74,7 @@ TEST(LunarToSolar, RejectsInvalidDates) {
         {2023, 3, 1, true},   // 2023 leaps month 2, not 3
         {2023, 1, 30, false}, // the first month of 2023 has 29 days
         {1980, 8, 3, true},   // 1980 has no leap month
+        {1980, -3, 5, false}, {1980, 1, -1, false}, {1980, 1, -2147483647 - 1, false},
     };
     for (const LunarDate& d : invalid) {
         EXPECT_FALSE(IsValidLunarDate(d)) << d.year << "-" << d.month << "-" << d.day;

@@ -32,6 +32,7 @@ TEST(Gbk, CopyCountsBytes) {
     EXPECT_EQ(GbkCopy("子 23", 4, 2), "23");
     EXPECT_EQ(GbkCopy("子 0", 4, 2), "0");
     EXPECT_EQ(GbkCopy("张三李", 3, 2), "三");
+    EXPECT_EQ(GbkCopy("张三", 9, 2), "");  // starting past the end
     EXPECT_EQ(GbkCopy("张三", 2, 2), "??");  // both characters cut in half
     EXPECT_EQ(GbkCopy("abc", 5, 2), "");
 }

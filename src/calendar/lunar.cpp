@@ -80,7 +80,9 @@ LunarDate SolarToLunar(DateTime value) {
 }
 
 bool IsValidLunarDate(const LunarDate& d) {
-    if (d.year > 2099 || d.year < 1901 || d.month > 12 || d.day > 30) return false;
+    // Month 0 and day 0 pass, as they always have (month 0 reads as month 1, day 0 is the day
+    // before day 1); negative numbers would shift bits by a negative count and overflow.
+    if (d.year > 2099 || d.year < 1901 || d.month < 0 || d.month > 12 || d.day < 0 || d.day > 30) return false;
     if (d.isLeap) return d.month == LeapMonthOf(d.year) && LeapMonthDays(d.year) >= d.day;
     return LunarMonthDays(d.year, d.month) >= d.day;
 }

@@ -92,7 +92,8 @@ std::string GbkCopy(std::string_view utf8, std::size_t start, std::size_t count)
     const std::string gbk = ToGbk(utf8);
     if (start < 1) start = 1;
     const std::size_t first = start - 1;
-    const std::size_t last = first + std::min(count, gbk.size() - std::min(first, gbk.size()));
+    if (first >= gbk.size()) return {};
+    const std::size_t last = first + std::min(count, gbk.size() - first);
     std::string bytes;
     for (std::size_t pos = 0; pos < last;) {
         const std::size_t len = GbkSequenceLength(std::string_view(gbk).substr(pos));
