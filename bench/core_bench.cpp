@@ -1,6 +1,9 @@
 #include <benchmark/benchmark.h>
 
 #include "calendar/lunar.hpp"
+#include "chart/chart.hpp"
+#include "divination/almanac_page.hpp"
+#include "names/name_report.hpp"
 #include "reports/birth_reports.hpp"
 #include "store/lookup.hpp"
 #include "store/paths.hpp"
@@ -52,6 +55,50 @@ class SilentNotifier : public Notifier {
 public:
     void ShowNotice(std::string_view) override {}
 };
+
+// Every Gregorian day of the table, 1901-01-01 to 2099-12-31, converted to its lunar date.
+void BM_SolarToLunarEveryDay(benchmark::State& state) {
+    const DateTime first = EncodeDate(1901, 1, 1);
+    const DateTime last = EncodeDate(2099, 12, 31);
+    for (auto _ : state) {
+        for (DateTime x = first; x <= last; x += 1) benchmark::DoNotOptimize(SolarToLunar(x));
+    }
+}
+BENCHMARK(BM_SolarToLunarEveryDay)->Unit(benchmark::kMillisecond);
+
+void BM_ComputeChart(benchmark::State& state) {
+    SilentNotifier notifier;
+    for (auto _ : state) {
+        FourPillars chart;
+        ComputeChart(1980, 1, 5, 12, 30, "男", chart, notifier);
+        benchmark::DoNotOptimize(chart.dayStem);
+    }
+}
+BENCHMARK(BM_ComputeChart)->Unit(benchmark::kMicrosecond);
+
+// 姓名详批 of a two-character given name.
+void BM_NameReport(benchmark::State& state) {
+    BirthPanel panel;
+    panel.surname = "张";
+    panel.givenName = "小明";
+    panel.day = "5";
+    panel.hour = "午 12";
+    for (auto _ : state) {
+        BirthInput input;
+        ReportSink report;
+        SilentNotifier notifier;
+        NameReport(panel, input, report, notifier, 2026);
+        benchmark::DoNotOptimize(report.Lines().size());
+    }
+}
+BENCHMARK(BM_NameReport)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// 黄道吉日: one day looked up in the almanac table.
+void BM_AlmanacLookup(benchmark::State& state) {
+    SilentNotifier notifier;
+    for (auto _ : state) benchmark::DoNotOptimize(LookUpAlmanac("2026", "12", "11", notifier));
+}
+BENCHMARK(BM_AlmanacLookup)->Unit(benchmark::kMicrosecond);
 
 // The whole 八字分析 reading: acceptance, chart, every lookup and the rule files.
 void BM_DetailedReport(benchmark::State& state) {
