@@ -63,6 +63,8 @@ TEST_F(FixtureStrokes, FiveGridsOfSingleAndDoubleNames) {
     EXPECT_EQ(GridNumber("李", "林", -1), 0);
     // A character the table lacks counts 0: a single surname gives 天格 1.
     EXPECT_EQ(StrokeCount("无"), 0);
+    EXPECT_EQ(StrokeCount("%"), 0);  // a wildcard typed into a name matches no row
+    EXPECT_EQ(StrokeCount("_"), 0);
     EXPECT_EQ(GridNumber("无", "林", GridKind::HeavenGrid), 1);
     EXPECT_EQ(GridNumber("无", "林", GridKind::PersonGrid), 8);
 }

@@ -60,11 +60,18 @@ TEST_F(StoreFixture, QuotedKeysMatchLiterally) {
 }
 
 TEST_F(StoreFixture, ContainsPatternTakesTheFirstMatchingRow) {
-    EXPECT_EQ(SqlContains("辰"), "'%辰%'");
+    EXPECT_EQ(SqlContains("辰"), "'%辰%' escape '\\'");
     const auto row = QueryFirstRow(db_, "select wh from words where hz like " + SqlContains("辰"));
     ASSERT_TRUE(row.has_value());
     EXPECT_EQ(row->Text(0), "土");
     EXPECT_EQ(QueryRows(db_, "select wh from words where hz like " + SqlContains("辰")).size(), 2u);
+}
+
+TEST_F(StoreFixture, WildcardsInAContainsKeyMatchOnlyThemselves) {
+    for (const char* key : {"%", "_", "\\", "%'--"}) {
+        SCOPED_TRACE(key);
+        EXPECT_TRUE(QueryRows(db_, "select wh from words where hz like " + SqlContains(key)).empty());
+    }
 }
 
 TEST_F(StoreFixture, MissingFileFailsWithoutCreatingIt) {

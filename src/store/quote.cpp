@@ -12,7 +12,13 @@ std::string SqlText(std::string_view text) {
 }
 
 std::string SqlContains(std::string_view key) {
-    return SqlText("%" + std::string(key) + "%");
+    // The key's own %, _ and \ stand for themselves, not for wildcards.
+    std::string pattern = "%";
+    for (const char c : key) {
+        if (c == '%' || c == '_' || c == '\\') pattern += '\\';
+        pattern += c;
+    }
+    return SqlText(pattern + "%") + " escape '\\'";
 }
 
 }  // namespace varnel

@@ -8,7 +8,8 @@ namespace varnel {
 // An SQL text literal: the text between single quotes, inner quotes doubled.
 std::string SqlText(std::string_view text);
 
-// The quoted LIKE pattern that matches any value containing `key`: '%key%'.
+// The quoted LIKE pattern, with its ESCAPE clause, that matches any value containing `key`
+// literally: '%key%' escape '\', the key's %, _ and \ escaped.
 std::string SqlContains(std::string_view key);
 
 }  // namespace varnel
