@@ -160,6 +160,36 @@ TEST(Cli, TrueSolarTimeAndLateZiOptions) {
     EXPECT_NE(late.out.find(" 戊午 壬子\n"), std::string::npos) << late.out;
 }
 
+// Whatever is typed, every command answers with one of its exit statuses: no crash, no error
+// escaping, no lookup that a quote or a wildcard turns into "match everything".
+TEST(Cli, BadInputGetsAnAnswer) {
+    const std::string longText(3000, 'x');
+    const std::vector<std::string> values = {"", "   ", "'", "%", "_", "' or '1'='1", "😀", "２０２０", "-1",
+                                             "99999999999", longText};
+    const std::vector<std::vector<std::string>> commands = {
+        {"lunar"}, {"solar"}, {"jieqi"}, {"strokes"}, {"surname"}, {"netname"}, {"phone"}, {"qq"}, {"number"},
+        {"qqpair", "12345"}, {"zhuge", "甲", "乙"}, {"fingerprint"}, {"almanac"}, {"calendar"}, {"library"},
+        {"omen"}, {"suggest"}, {"hexagram", "--id"}, {"hexagram", "--code"},
+        {"report", "bazi", "--year"}, {"report", "bazi", "--surname"}, {"report", "name", "--given"},
+        {"report", "star", "--day"}, {"report", "bazi", "--minute"}, {"report", "bazi", "--blood"},
+        {"chart", "--month", "1", "--day", "1", "--hour", "1", "--minute", "1", "--year"},
+    };
+    for (const auto& command : commands) {
+        for (const std::string& value : values) {
+            std::vector<std::string> args = command;
+            args.push_back(value);
+            SCOPED_TRACE(args.front() + " " + args.back().substr(0, 20));
+            const Result r = RunCli(args);
+            EXPECT_TRUE(r.status >= kExitOk && r.status <= 3) << r.status;
+        }
+    }
+    // A wildcard or a quote is looked up as itself.
+    EXPECT_EQ(RunCli({"surname", "%"}).status, kExitNotice);
+    EXPECT_EQ(RunCli({"surname", "_"}).status, kExitNotice);
+    EXPECT_EQ(RunCli({"strokes", "%"}).out, "%\t0\n");
+    EXPECT_EQ(RunCli({"library", "a1' or '1'='1"}).status, kExitNotice);
+}
+
 TEST(Cli, GbkOutputOnRequest) {
     const Result r = RunCli({"--encoding", "gbk", "lunar", "1980-9-11"});
     EXPECT_EQ(r.out, ToGbk("1980 8 3 0 庚申(猴年)八月初三\n"));
