@@ -130,6 +130,10 @@ void KnowledgeDb::AddTable(const TableSource& source) {
         sqlite3_reset(statement.get());
         sqlite3_clear_bindings(statement.get());
     }
+    for (const std::string& column : source.indexed) {
+        Exec("CREATE INDEX " + Identifier(source.table + "_" + column) + " ON " + Identifier(source.table) + " (" +
+             Identifier(column) + ")");
+    }
 }
 
 void KnowledgeDb::Commit() {

@@ -57,7 +57,7 @@ constexpr int kFirstTermYear = 1900;
 constexpr int kLastTermYear = 2100;
 
 TableSource SolarTermTable() {
-    TableSource table{"JQ", {{"YearA", ColumnType::Int}, {"JQ"}, {"SJ", ColumnType::Date}}, {}};
+    TableSource table{"JQ", {{"YearA", ColumnType::Int}, {"JQ"}, {"SJ", ColumnType::Date}}, {}, {}};
     for (int year = kFirstTermYear; year <= kLastTermYear; ++year) {
         for (const SolarTerm& term : SolarTermsOfYear(year)) {
             table.rows.push_back({std::to_string(DecodeDate(term.moment).year),
@@ -69,7 +69,7 @@ TableSource SolarTermTable() {
 }
 
 TableSource StrokeTable(const fs::path& unihan) {
-    TableSource table{"bihua", {{"num"}, {"hanzi"}}, {}};
+    TableSource table{"bihua", {{"num"}, {"hanzi"}}, {}, {}};
     for (const auto& [strokes, characters] : NameStrokeTable(unihan)) {
         table.rows.push_back({std::to_string(strokes), characters});
     }
@@ -79,7 +79,7 @@ TableSource StrokeTable(const fs::path& unihan) {
 // The almanac of every day 1901–2100. The month of a day is the one opened by the last
 // month-opening term (小寒, 立春, 惊蛰, …, the even term indices) up to the day's end.
 TableSource AlmanacTable() {
-    TableSource table{"huangdao", {{"gn", ColumnType::Date}}, {}};
+    TableSource table{"huangdao", {{"gn", ColumnType::Date}}, {}, {"gn"}};
     for (const char* column : {"nn", "suici", "tszf", "wuhang", "cong", "pzbj", "jsyq", "yi", "xsyq", "ji"}) {
         table.columns.push_back({column});
     }

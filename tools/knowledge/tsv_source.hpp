@@ -22,6 +22,7 @@ struct TableSource {
     std::string table;
     std::vector<Column> columns;
     std::vector<std::vector<std::string>> rows;  // unescaped texts
+    std::vector<std::string> indexed;            // columns that get an index
 };
 
 class SourceError : public std::runtime_error {
