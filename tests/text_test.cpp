@@ -4,6 +4,7 @@
 #include "text/date_serial.hpp"
 #include "text/gbk.hpp"
 #include "text/record_text.hpp"
+#include "text/utf8.hpp"
 #include "text/trim.hpp"
 
 namespace varnel {

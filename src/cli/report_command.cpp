@@ -11,6 +11,7 @@
 #include "reports/birth_reports.hpp"
 #include "text/conversion_error.hpp"
 #include "text/date_serial.hpp"
+#include "text/utf8.hpp"
 
 namespace varnel::cli {
 
@@ -50,12 +51,8 @@ int StrokesCommand(Arguments& args, Output& output) {
     const auto words = args.Positionals();
     if (words.empty()) throw UsageError("give the characters to count");
     for (const std::string& word : words) {
-        for (std::size_t i = 0; i < word.size();) {
-            std::size_t n = 1;
-            while (i + n < word.size() && (static_cast<unsigned char>(word[i + n]) & 0xC0) == 0x80) ++n;
-            const std::string character = word.substr(i, n);
+        for (const std::string& character : Utf8Characters(word)) {
             output.Line(character + "\t" + std::to_string(StrokeCount(character)));
-            i += n;
         }
     }
     return kExitOk;

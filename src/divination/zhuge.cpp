@@ -9,24 +9,13 @@
 #include "store/quote.hpp"
 #include "store/unscramble.hpp"
 #include "text/trim.hpp"
+#include "text/utf8.hpp"
 
 namespace varnel {
 
 namespace {
 
 constexpr int kVerses = 384;
-
-// The characters of a UTF-8 text.
-std::vector<std::string> Characters(std::string_view text) {
-    std::vector<std::string> characters;
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t n = 1;
-        while (i + n < text.size() && (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80) ++n;
-        characters.emplace_back(text.substr(i, n));
-        i += n;
-    }
-    return characters;
-}
 
 }  // namespace
 
@@ -59,7 +48,7 @@ void CharacterTestReport(std::string_view characters, ReportSink& report) {
     report.Clear();
     report.AddLine("你测算的三个字是:" + std::string(characters) + " 解析如下...");
     report.AddLine("");
-    std::vector<std::string> three = Characters(characters);
+    std::vector<std::string> three = Utf8Characters(characters);
     three.resize(3);
     report.AddLine("    " + ZhugeVerse(three[0], three[1], three[2], ZhugePart::Title));
     report.AddLine("");

@@ -18,6 +18,7 @@
 #include "text/conversion_error.hpp"
 #include "text/gbk.hpp"
 #include "text/trim.hpp"
+#include "text/utf8.hpp"
 
 namespace varnel {
 
@@ -41,18 +42,6 @@ enum class Variant { Detailed, Information };
 std::string Blanks(std::size_t n) { return std::string(n, ' '); }
 
 int Mod(int a, int n) { return ((a % n) + n) % n; }
-
-// The characters of a short Chinese text such as a run of hidden stems.
-std::vector<std::string> Characters(std::string_view text) {
-    std::vector<std::string> characters;
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t n = 1;
-        while (i + n < text.size() && (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80) ++n;
-        characters.emplace_back(text.substr(i, n));
-        i += n;
-    }
-    return characters;
-}
 
 std::string PillarOf(std::string_view stem, std::string_view branch) {
     return std::string(stem) + std::string(branch);
@@ -251,7 +240,7 @@ private:
                                                           &c_.dayHiddenStems, &c_.hourHiddenStems};
         std::string first = "遁藏：";
         for (std::size_t i = 0; i < hidden.size(); ++i) {
-            const auto stems = Characters(*hidden[i]);
+            const auto stems = Utf8Characters(*hidden[i]);
             const std::string stem = stems.empty() ? std::string() : stems[0];
             first += (i > 0 ? " " : "") + stem + TenGod(stem);
         }
@@ -259,7 +248,7 @@ private:
         for (std::size_t position = 1; position <= 2; ++position) {
             std::string line = Blanks(6);
             for (const std::string* x : hidden) {
-                const auto stems = Characters(*x);
+                const auto stems = Utf8Characters(*x);
                 line += position < stems.size() ? stems[position] + TenGod(stems[position]) + " " : Blanks(7);
             }
             out_.AddLine(line);

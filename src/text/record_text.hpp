@@ -6,9 +6,6 @@
 
 namespace varnel {
 
-// Whether bytes are well-formed UTF-8 (no overlong forms, surrogates or code points past U+10FFFF).
-bool IsValidUtf8(std::string_view bytes);
-
 // The lines of a saved record file: UTF-8 (a leading byte-order mark is dropped) when the bytes
 // are valid UTF-8, GBK otherwise. Lines end with CR LF, LF or CR; a final line break adds no line.
 std::vector<std::string> DecodeRecordText(std::string_view bytes);
