@@ -5,6 +5,7 @@
 #include "divination/almanac_page.hpp"
 #include "names/name_report.hpp"
 #include "reports/birth_reports.hpp"
+#include "reports/command_dispatch.hpp"
 #include "store/lookup.hpp"
 #include "store/paths.hpp"
 #include "store/unscramble.hpp"
@@ -56,6 +57,11 @@ public:
     void ShowNotice(std::string_view) override {}
 };
 
+class FailOnError : public ErrorReporter {
+public:
+    void ShowError(std::string_view message) override { throw std::runtime_error(std::string(message)); }
+};
+
 // Every Gregorian day of the table, 1901-01-01 to 2099-12-31, converted to its lunar date.
 void BM_SolarToLunarEveryDay(benchmark::State& state) {
     const DateTime first = EncodeDate(1901, 1, 1);
@@ -76,7 +82,7 @@ void BM_ComputeChart(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeChart)->Unit(benchmark::kMicrosecond);
 
-// 姓名详批 of a two-character given name.
+// 姓名详批 of a two-character given name, run as a command as the windows and the CLI run it.
 void BM_NameReport(benchmark::State& state) {
     BirthPanel panel;
     panel.surname = "张";
@@ -87,7 +93,8 @@ void BM_NameReport(benchmark::State& state) {
         BirthInput input;
         ReportSink report;
         SilentNotifier notifier;
-        NameReport(panel, input, report, notifier, 2026);
+        FailOnError errors;
+        RunCommand([&] { NameReport(panel, input, report, notifier, 2026); }, errors);
         benchmark::DoNotOptimize(report.Lines().size());
     }
 }
@@ -100,7 +107,7 @@ void BM_AlmanacLookup(benchmark::State& state) {
 }
 BENCHMARK(BM_AlmanacLookup)->Unit(benchmark::kMicrosecond);
 
-// The whole 八字分析 reading: acceptance, chart, every lookup and the rule files.
+// The whole 八字分析 reading run as a command: acceptance, chart, every lookup and the rule files.
 void BM_DetailedReport(benchmark::State& state) {
     BirthPanel panel;
     panel.surname = "张";
@@ -114,7 +121,8 @@ void BM_DetailedReport(benchmark::State& state) {
         ReportSink report;
         SilentNotifier notifier;
         BirthReportContext context{panel, input, chart, report, notifier, 2026};
-        DetailedReportAction(context);
+        FailOnError errors;
+        RunCommand([&] { DetailedReportAction(context); }, errors);
         benchmark::DoNotOptimize(report.Lines().size());
     }
 }

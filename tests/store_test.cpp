@@ -4,7 +4,10 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <string>
+#include <vector>
 
+#include "reports/command_dispatch.hpp"
 #include "store/lookup.hpp"
 #include "store/quote.hpp"
 #include "store/unscramble.hpp"
@@ -117,6 +120,69 @@ TEST_F(StoreFixture, TheThreeFailureBehaviours) {
     auto good = [&] { return QueryFirstRow(db_, "select wh from words")->Trimmed(0); };
     EXPECT_EQ(SwallowFailure(good), "土");
     EXPECT_EQ(CancelOnFailure(good), "土");
+}
+
+// Puts a database with one row of `words` in place of the fixture.
+void ReplaceWords(const fs::path& file, const std::string& wh) {
+    const fs::path next = file.string() + ".next";
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(next.string().c_str(), &db), SQLITE_OK);
+    const std::string sql = "create table words (hz text, wh text); insert into words values ('甲', '" + wh + "');";
+    ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    fs::rename(next, file);
+}
+
+std::string FirstWh(const fs::path& file, const std::string& sql = "select wh from words where hz = '甲'") {
+    const auto row = QueryFirstRow(file, sql);
+    return row ? row->Trimmed(0) : "(none)";
+}
+
+TEST_F(StoreFixture, ARepeatedStatementInOneScopeAnswersWithoutOpeningTheFileAgain) {
+    {
+        const LookupMemoScope memo;
+        EXPECT_EQ(FirstWh(db_), "木");
+        ReplaceWords(db_, "金");
+        EXPECT_EQ(FirstWh(db_), "木");                          // the same statement: its first answer
+        EXPECT_EQ(FirstWh(db_, "select wh from words"), "金");  // another statement reads the file
+        {
+            const LookupMemoScope inner;
+            EXPECT_EQ(FirstWh(db_), "木");
+        }
+        EXPECT_EQ(FirstWh(db_), "木");  // an inner scope ending keeps the outer one's answers
+    }
+    EXPECT_EQ(FirstWh(db_), "金");  // after the scope every statement reads the file
+}
+
+TEST_F(StoreFixture, AFailedLookupIsTriedAgainInTheSameScope) {
+    const fs::path later = dir_ / "later.dll";
+    const LookupMemoScope memo;
+    EXPECT_THROW(FirstWh(later), StoreError);
+    fs::copy_file(db_, later);
+    EXPECT_EQ(FirstWh(later), "木");
+}
+
+TEST_F(StoreFixture, EachCommandRunsInAScopeOfItsOwn) {
+    struct Errors : ErrorReporter {
+        void ShowError(std::string_view message) override { ADD_FAILURE() << message; }
+    } errors;
+    std::vector<std::string> seen;
+    RunCommand([&] {
+        seen.push_back(FirstWh(db_));
+        ReplaceWords(db_, "金");
+        seen.push_back(FirstWh(db_));
+    }, errors);
+    RunCommand([&] { seen.push_back(FirstWh(db_)); }, errors);
+    EXPECT_EQ(seen, (std::vector<std::string>{"木", "木", "金"}));
+}
+
+TEST_F(StoreFixture, FoldersWithUriCharactersInTheirNames) {
+    // The file is opened through a URI: these characters must reach it as they are.
+    const fs::path folder = dir_ / "a b%20?x=1#frag&~ü";
+    fs::create_directories(folder);
+    fs::copy_file(db_, folder / "fixture.dll");
+    EXPECT_EQ(FirstWh(folder / "fixture.dll"), "木");
+    EXPECT_THROW(FirstWh(dir_ / "a b" / "fixture.dll"), StoreError);
 }
 
 int g_beeps = 0;

@@ -38,6 +38,40 @@ TEST(Gbk, CopyCountsBytes) {
     EXPECT_EQ(GbkCopy("abc", 5, 2), "");
 }
 
+// GbkCopy computed the long way: convert, cut the bytes, mark a cut double-byte character.
+std::string GbkCopyThroughBytes(std::string_view utf8, std::size_t start, std::size_t count) {
+    const std::string gbk = ToGbk(utf8);
+    const std::size_t first = start < 1 ? 0 : start - 1;
+    std::string bytes;
+    for (std::size_t pos = 0; pos < gbk.size() && pos < first + count;) {
+        const std::size_t len = static_cast<unsigned char>(gbk[pos]) >= 0x81 && pos + 1 < gbk.size() ? 2 : 1;
+        if (pos + len > first) {
+            if (pos >= first && pos + len <= first + count) bytes.append(gbk, pos, len);
+            else bytes.push_back('?');
+        }
+        pos += len;
+    }
+    return FromGbk(bytes);
+}
+
+TEST(Gbk, LengthAndCopyAgreeWithTheConvertedBytes) {
+    // Basic ideographs and ASCII (counted without converting), the last ideograph GBK has
+    // (U+9FA5) and the first it lacks (U+9FA6), full-width punctuation, an emoji.
+    const std::string texts[] = {"子 23", "甲:丑未,乙:子申", "一\xE9\xBE\xA5", "\xE9\xBE\xA6x",
+                                 "a：b张", "天😀地", ""};
+    for (const std::string& text : texts) {
+        EXPECT_EQ(GbkLength(text), ToGbk(text).size()) << text;
+        for (std::size_t start = 0; start <= text.size() + 2; ++start) {
+            for (std::size_t count = 0; count <= text.size() + 2; ++count) {
+                EXPECT_EQ(GbkCopy(text, start, count), GbkCopyThroughBytes(text, start, count))
+                    << text << " " << start << " " << count;
+            }
+        }
+    }
+    EXPECT_EQ(GbkLength("\xE9\xBE\xA6"), 1u);  // not in GBK: one "?"
+    EXPECT_EQ(GbkCopy("张三", 3, std::string::npos), "三");
+}
+
 TEST(Trim, RemovesBlanksAndControlCharacters) {
     EXPECT_EQ(Trim(" \t\r\n 甲子 \x01"), "甲子");
     EXPECT_EQ(Trim("   "), "");

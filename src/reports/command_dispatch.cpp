@@ -3,11 +3,13 @@
 #include <exception>
 
 #include "store/failure.hpp"
+#include "store/lookup.hpp"
 
 namespace varnel {
 
 CommandOutcome RunCommand(const std::function<void()>& command, ErrorReporter& errors) {
     try {
+        const LookupMemoScope memo;
         command();
         return CommandOutcome::Done;
     } catch (const CommandCancelled&) {

@@ -19,7 +19,8 @@ enum class CommandOutcome {
 };
 
 // Runs one command: CommandCancelled ends it without a message; StoreError and ConversionError
-// (and any other error) end it with the error box showing their text.
+// (and any other error) end it with the error box showing their text. A statement the command
+// runs again answers from the first run (see LookupMemoScope).
 CommandOutcome RunCommand(const std::function<void()>& command, ErrorReporter& errors);
 
 }  // namespace varnel

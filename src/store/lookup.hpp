@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,23 @@ public:
 private:
     std::vector<std::string> names_;
     std::vector<std::string> values_;
+};
+
+struct LookupMemo;
+
+// While one of these lives on a thread, a statement run again there on the same file answers the
+// rows it answered before instead of opening the file again. The knowledge files do not change
+// while the program runs, so the answer is the same; failures are not kept and are met again.
+// Scopes nest: the outermost one holds the answers. Each command runs inside one.
+class LookupMemoScope {
+public:
+    LookupMemoScope();
+    ~LookupMemoScope();
+    LookupMemoScope(const LookupMemoScope&) = delete;
+    LookupMemoScope& operator=(const LookupMemoScope&) = delete;
+
+private:
+    std::unique_ptr<LookupMemo> owned_;
 };
 
 // Runs one statement on a read-only connection of its own to `file`, reads at most `limit`

@@ -11,7 +11,7 @@ namespace varnel {
 
 namespace {
 
-std::filesystem::path ExecutableDir() {
+std::filesystem::path FindExecutableDir() {
 #ifdef _WIN32
     wchar_t buffer[MAX_PATH];
     const DWORD n = GetModuleFileNameW(nullptr, buffer, MAX_PATH);
@@ -21,6 +21,12 @@ std::filesystem::path ExecutableDir() {
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::filesystem::current_path() : exe.parent_path();
 #endif
+}
+
+// The program does not move while it runs: find its folder once.
+const std::filesystem::path& ExecutableDir() {
+    static const std::filesystem::path dir = FindExecutableDir();
+    return dir;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <stdexcept>
 
 namespace varnel {
@@ -74,6 +75,31 @@ std::size_t GbkSequenceLength(std::string_view s) {
     return 1;
 }
 
+// GBK holds every CJK unified ideograph of U+4E00..U+9FA5 as two bytes and ASCII as itself, so
+// a text made only of these has known GBK lengths without converting it.
+constexpr char32_t kFirstBasicHanzi = 0x4E00;
+constexpr char32_t kLastBasicHanzi = 0x9FA5;
+
+// True when every character is ASCII (one UTF-8 byte) or such an ideograph (three bytes).
+bool IsAsciiAndBasicHanzi(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto b0 = static_cast<unsigned char>(utf8[i]);
+        if (b0 < 0x80) {
+            ++i;
+            continue;
+        }
+        if (b0 < 0xE0 || b0 > 0xEF || i + 3 > utf8.size()) return false;
+        const auto b1 = static_cast<unsigned char>(utf8[i + 1]);
+        const auto b2 = static_cast<unsigned char>(utf8[i + 2]);
+        if ((b1 & 0xC0) != 0x80 || (b2 & 0xC0) != 0x80) return false;
+        const char32_t cp = (static_cast<char32_t>(b0 & 0x0F) << 12) | (static_cast<char32_t>(b1 & 0x3F) << 6) |
+                            static_cast<char32_t>(b2 & 0x3F);
+        if (cp < kFirstBasicHanzi || cp > kLastBasicHanzi) return false;
+        i += 3;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string ToGbk(std::string_view utf8) {
@@ -86,11 +112,43 @@ std::string FromGbk(std::string_view gbk) {
     return cd.Convert(gbk, GbkSequenceLength);
 }
 
-std::size_t GbkLength(std::string_view utf8) { return ToGbk(utf8).size(); }
+std::size_t GbkLength(std::string_view utf8) {
+    if (IsAsciiAndBasicHanzi(utf8)) {
+        const auto ascii = static_cast<std::size_t>(
+            std::count_if(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+        return ascii + (utf8.size() - ascii) / 3 * 2;
+    }
+    return ToGbk(utf8).size();
+}
+
+namespace {
+
+// GbkCopy for a text of ASCII and basic ideographs, walked in UTF-8 with each ideograph counted
+// as its two GBK bytes.
+std::string GbkCopyOfAsciiAndBasicHanzi(std::string_view utf8, std::size_t first, std::size_t count) {
+    const std::size_t last = count > SIZE_MAX - first ? SIZE_MAX : first + count;
+    std::string out;
+    std::size_t gbk = 0;
+    for (std::size_t i = 0; i < utf8.size() && gbk < last;) {
+        const std::size_t len = static_cast<unsigned char>(utf8[i]) < 0x80 ? 1 : 3;
+        const std::size_t gbkLen = len == 1 ? 1 : 2;
+        if (gbk + gbkLen > first) {
+            const bool whole = gbk >= first && gbk + gbkLen <= last;
+            if (whole) out.append(utf8.substr(i, len));
+            else out.push_back('?');
+        }
+        gbk += gbkLen;
+        i += len;
+    }
+    return out;
+}
+
+}  // namespace
 
 std::string GbkCopy(std::string_view utf8, std::size_t start, std::size_t count) {
-    const std::string gbk = ToGbk(utf8);
     if (start < 1) start = 1;
+    if (IsAsciiAndBasicHanzi(utf8)) return GbkCopyOfAsciiAndBasicHanzi(utf8, start - 1, count);
+    const std::string gbk = ToGbk(utf8);
     const std::size_t first = start - 1;
     if (first >= gbk.size()) return {};
     const std::size_t last = first + std::min(count, gbk.size() - first);

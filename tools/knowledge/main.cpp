@@ -57,7 +57,7 @@ constexpr int kFirstTermYear = 1900;
 constexpr int kLastTermYear = 2100;
 
 TableSource SolarTermTable() {
-    TableSource table{"JQ", {{"YearA", ColumnType::Int}, {"JQ"}, {"SJ", ColumnType::Date}}, {}, {}};
+    TableSource table{"JQ", {{"YearA", ColumnType::Int}, {"JQ"}, {"SJ", ColumnType::Date}}, {}, {"SJ"}};
     for (int year = kFirstTermYear; year <= kLastTermYear; ++year) {
         for (const SolarTerm& term : SolarTermsOfYear(year)) {
             table.rows.push_back({std::to_string(DecodeDate(term.moment).year),
