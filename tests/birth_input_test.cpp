@@ -65,6 +65,23 @@ TEST(AcceptBirthInput, EachEmptyFieldStopsWithItsNoticeAfterStoringTheEarlierOne
     }
 }
 
+TEST(AcceptBirthInput, ATypedHourOutsideTheClockStopsWithTheHourNotice) {
+    for (const char* hour : {"午 24", "午 99", "子 -1"}) {
+        BirthPanel panel = ZhangSan();
+        panel.hour = hour;
+        BirthInput input = OldInput();
+        RecordingNotifier notifier;
+        EXPECT_FALSE(AcceptBirthInput(panel, true, input, notifier)) << hour;
+        EXPECT_EQ(notifier.notices, std::vector<std::string>{"请选择出生小时!"}) << hour;
+    }
+    BirthPanel panel = ZhangSan();
+    panel.hour = "子 23";
+    BirthInput input;
+    RecordingNotifier notifier;
+    EXPECT_TRUE(AcceptBirthInput(panel, true, input, notifier));
+    EXPECT_EQ(input.hourNumber, 23);
+}
+
 TEST(AcceptBirthInput, BloodTypeIsOnlyRequiredWhenAsked) {
     BirthPanel panel = ZhangSan();
     panel.bloodType = "";

@@ -3,9 +3,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <sstream>
 
 #include "cli/cli.hpp"
+#include "test_support.hpp"
 #include "text/gbk.hpp"
 
 namespace varnel::cli {
@@ -188,6 +190,35 @@ TEST(Cli, BadInputGetsAnAnswer) {
     EXPECT_EQ(RunCli({"surname", "_"}).status, kExitNotice);
     EXPECT_EQ(RunCli({"strokes", "%"}).out, "%\t0\n");
     EXPECT_EQ(RunCli({"library", "a1' or '1'='1"}).status, kExitNotice);
+}
+
+TEST(Cli, OutOfRangeAndRepeatedOptionsAndSilentStopsAreNoSuccess) {
+    const std::vector<std::string> moment = {"--year", "1980", "--month", "1", "--day", "5", "--hour", "12"};
+    auto with = [&](std::vector<std::string> head, std::vector<std::string> tail) {
+        head.insert(head.end(), moment.begin(), moment.end());
+        head.insert(head.end(), tail.begin(), tail.end());
+        return RunCli(head);
+    };
+    const Result minute = with({"chart"}, {"--minute", "60"});
+    EXPECT_EQ(minute.status, kExitUsage);
+    EXPECT_NE(minute.err.find("--minute is 0 to 59"), std::string::npos) << minute.err;
+    EXPECT_EQ(with({"chart", "--minute", "0"}, {"--hour", "24"}).status, kExitUsage);
+
+    // The report reads the minute as the window does: the lines up to the lunar date, then a notice.
+    const Result report = with({"report", "bazi", "--surname", "张", "--given", "三"}, {"--minute", "60"});
+    EXPECT_EQ(report.status, kExitNotice);
+    EXPECT_EQ(report.err, "请选择出生分钟(0至59)!\n");
+    EXPECT_EQ(std::count(report.out.begin(), report.out.end(), '\n'), 5);
+
+    const Result twice = with({"report", "bazi", "--year", "1981"}, {});
+    EXPECT_EQ(twice.status, kExitUsage);
+    EXPECT_NE(twice.err.find("--year is given twice"), std::string::npos) << twice.err;
+
+    // A reading that stops silently in the window (its knowledge file cannot be read) fails here.
+    const testing::KnowledgeDirOverride empty;
+    const Result stopped = with({"report", "name", "--surname", "张", "--given", "三"}, {});
+    EXPECT_EQ(stopped.status, kExitError);
+    EXPECT_EQ(stopped.err, "varnel-cli report: the reading stopped before its end\n");
 }
 
 TEST(Cli, GbkOutputOnRequest) {

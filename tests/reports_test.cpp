@@ -114,14 +114,24 @@ TEST(DetailedReport, AFailedCheckWritesNothing) {
     EXPECT_FALSE(run.report.Visible());
 }
 
-TEST(DetailedReport, AMinuteThatIsNoNumberEndsTheReportAfterTheLunarLine) {
-    ReportRun run(ZhangSan());
-    run.panel.minute = "abc";
-    const Lines& lines = run.Detailed();
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[2], "生日（公历）：1980年01月05日12点abc分");
-    EXPECT_EQ(lines[4], "生日（农历）：己未(羊年)十一月十八午时abc分");
-    EXPECT_TRUE(run.report.Visible());
+TEST(DetailedReport, AMinuteThatIsNoClockMinuteEndsTheReportAfterTheLunarLineWithANotice) {
+    for (const char* minute : {"abc", "60", "-1", "", "９"}) {
+        SCOPED_TRACE(minute);
+        ReportRun run(ZhangSan());
+        run.panel.minute = minute;
+        const Lines& lines = run.Detailed();
+        ASSERT_EQ(lines.size(), 5u);
+        EXPECT_EQ(lines[2], "生日（公历）：1980年01月05日12点" + std::string(minute) + "分");
+        EXPECT_EQ(lines[4], "生日（农历）：己未(羊年)十一月十八午时" + std::string(minute) + "分");
+        EXPECT_TRUE(run.report.Visible());
+        EXPECT_EQ(run.notifier.notices, Lines{"请选择出生分钟(0至59)!"});
+    }
+    for (const char* minute : {"0", "59", " 7 "}) {
+        ReportRun run(ZhangSan());
+        run.panel.minute = minute;
+        EXPECT_GT(run.Detailed().size(), 100u) << minute;
+        EXPECT_TRUE(run.notifier.notices.empty()) << minute;
+    }
 }
 
 TEST(DetailedReport, AnUnreadableRuleFolderEndsTheReportAtTheSpiritStars) {

@@ -25,6 +25,8 @@ int ChartCommand(Arguments& args, Output& output) {
     const int day = RequiredInt(args, "--day");
     const int hour = RequiredInt(args, "--hour");
     const int minute = RequiredInt(args, "--minute");
+    if (hour < 0 || hour > 23) throw UsageError("--hour is 0 to 23");
+    if (minute < 0 || minute > 59) throw UsageError("--minute is 0 to 59");
     std::string sex = args.TakeOption("--sex");
     if (sex.empty()) sex = "男";
     const std::string placeName = args.TakeOption("--place");

@@ -1,5 +1,6 @@
 #include "cli/cli.hpp"
 
+#include <algorithm>
 #include <array>
 #include <ostream>
 
@@ -119,6 +120,9 @@ std::string Arguments::TakeOption(std::string_view name) {
         std::string value = words_[i + 1];
         words_.erase(words_.begin() + static_cast<std::ptrdiff_t>(i),
                      words_.begin() + static_cast<std::ptrdiff_t>(i + 2));
+        if (std::find(words_.begin(), words_.end(), name) != words_.end()) {
+            throw UsageError(std::string(name) + " is given twice");
+        }
         return value;
     }
     return {};
@@ -200,7 +204,13 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kExitUsage;
     }
     if (outcome == CommandOutcome::Failed) return kExitError;
-    return output.HadNotice() ? kExitNotice : status;
+    if (output.HadNotice()) return kExitNotice;
+    // A silent stop (a knowledge file that could not be read) is no success either.
+    if (outcome == CommandOutcome::Cancelled) {
+        err << "varnel-cli " << name << ": the reading stopped before its end\n";
+        return kExitError;
+    }
+    return status;
 }
 
 }  // namespace varnel::cli

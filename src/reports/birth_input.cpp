@@ -52,7 +52,7 @@ bool AcceptBirthInput(const BirthPanel& panel, bool requireBloodType, BirthInput
     if (!StoreRequired(panel.year, input.yearText, "请选择出生年!", notifier)) return false;
     if (!StoreRequired(panel.month, input.monthText, "请选择出生月!", notifier)) return false;
     if (!StoreRequired(panel.day, input.dayText, "请选择出生日!", notifier)) return false;
-    if (!StoreRequired(panel.hour, input.hourItem, "请选择出生小时!", notifier)) return false;
+    if (!StoreRequired(panel.hour, input.hourItem, kHourNotice, notifier)) return false;
 
     if (panel.calendarIndex == 0) {
         input.solarDateText = input.yearText + "-" + input.monthText + "-" + input.dayText;
@@ -75,7 +75,12 @@ bool AcceptBirthInput(const BirthPanel& panel, bool requireBloodType, BirthInput
         notifier.ShowNotice("公历日期不在可换算的范围内(1900年1月31日至2100年12月31日)!");
         return false;
     }
+    // A typed hour item can hold any number: only a clock hour makes a chart.
     const int hour = ClockHourOfItem(input.hourItem);
+    if (hour < 0 || hour > 23) {
+        notifier.ShowNotice(kHourNotice);
+        return false;
+    }
     input.lunarDate = lunar;
     input.lunarDateText = LunarDateText(lunar);
     input.animal = AnimalNames[static_cast<std::size_t>((lunar.year - 1864) % 12)];

@@ -65,6 +65,11 @@ struct BirthInput {
 // The first two checks of the acceptance: surname and given name, each stored as it passes.
 bool AcceptNames(const BirthPanel& panel, BirthInput& input, Notifier& notifier);
 
+// The notices for an hour outside 0-23 (the empty hour's own) and for a minute that is not
+// 0-59; the reports that use the minute check it when they reach it.
+inline constexpr std::string_view kHourNotice = "请选择出生小时!";
+inline constexpr std::string_view kMinuteNotice = "请选择出生分钟(0至59)!";
+
 // Reads and checks the panel and fills `input`, each field as soon as its own check passes.
 // Returns false after a notice when a check fails; a date or number that cannot be read
 // throws ConversionError.

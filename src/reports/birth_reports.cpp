@@ -100,7 +100,7 @@ public:
         const CivilDate birth = DecodeDate(ParseDateText(in_.solarDateText));
         month_ = birth.month;
         day_ = birth.day;
-        minute_ = ParseInt(minuteText);
+        minute_ = BirthMinute(minuteText);
         chart_ = {year_, month_, day_, in_.hourNumber, minute_};
         if (ctx_.panel.trueSolarTime) {
             if (!local) throw CommandCancelled();
@@ -322,6 +322,18 @@ private:
     BirthInput& in_;
     FourPillars& c_;
     ReportSink& out_;
+    // The minute as a number 0-59. Anything else ends the report here, after the lunar line,
+    // with a notice that says why.
+    int BirthMinute(const std::string& minuteText) {
+        try {
+            const int minute = ParseInt(minuteText);
+            if (minute >= 0 && minute <= 59) return minute;
+        } catch (const ConversionError&) {
+        }
+        ctx_.notifier.ShowNotice(kMinuteNotice);
+        throw CommandCancelled();
+    }
+
     // The birthplace's true solar time of the birth, or nothing when the minute is not a number
     // (the report then ends after the lunar line, as without the option). A place that vanished
     // since the check before the report ends the report.
