@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QValidator>
 
+#include <algorithm>
+
 #include "text/gbk.hpp"
 
 namespace varnel::ui {
@@ -41,6 +43,29 @@ protected:
         }
         return QObject::eventFilter(watched, event);
     }
+};
+
+// At most `maxDigits` digits. Pasted text keeps only its digits ("138 0000 1234" gives
+// 13800001234); full-width digits become ASCII ones.
+class PastedDigitsValidator : public QValidator {
+public:
+    PastedDigitsValidator(int maxDigits, QObject* parent) : QValidator(parent), maxDigits_(maxDigits) {}
+    State validate(QString& input, int& position) const override {
+        QString digits;
+        for (const QChar c : input) {
+            if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) digits += c;
+            else if (c.unicode() >= 0xFF10 && c.unicode() <= 0xFF19) digits += QChar(u'0' + (c.unicode() - 0xFF10));
+        }
+        if (digits.size() > maxDigits_) return Invalid;
+        if (digits != input) {
+            input = digits;
+            position = std::min(position, static_cast<int>(digits.size()));
+        }
+        return Acceptable;
+    }
+
+private:
+    int maxDigits_;
 };
 
 }  // namespace
@@ -96,8 +121,8 @@ QLineEdit* MakeUpperCaseBox(const char* objectName, int maxBytes, QWidget* paren
 QLineEdit* MakeDigitBox(const char* objectName, int maxLength, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(objectName));
-    edit->setMaxLength(maxLength);
     edit->installEventFilter(new DigitKeyFilter(edit));
+    edit->setValidator(new PastedDigitsValidator(maxLength, edit));
     return edit;
 }
 

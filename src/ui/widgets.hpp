@@ -20,7 +20,7 @@ QLineEdit* MakeGbkBox(const char* objectName, int maxBytes, QWidget* parent);
 // `maxBytes` GBK bytes.
 QLineEdit* MakeUpperCaseBox(const char* objectName, int maxBytes, QWidget* parent);
 // A number entry: at most `maxLength` characters; typing anything but the digits 0-9,
-// Backspace and Enter is discarded (pasted text is not filtered).
+// Backspace and Enter is discarded, and pasted text keeps only its digits.
 QLineEdit* MakeDigitBox(const char* objectName, int maxLength, QWidget* parent);
 // A label for a result value, empty at first.
 QLabel* MakeValueLabel(const char* objectName, QWidget* parent, const char* color = nullptr);

@@ -7,11 +7,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <functional>
 
 #include "divination/zhuge.hpp"
 #include "reports/command_dispatch.hpp"
 #include "store/failure.hpp"
+#include "text/gbk.hpp"
 #include "ui/widgets.hpp"
 
 namespace varnel::ui {
@@ -46,6 +48,26 @@ private:
     std::function<bool(QChar)> accept_;
 };
 
+// Pasted text obeys the rule of typed text: every character must pass `accept`, and the whole
+// must fit in `maxBytes` GBK bytes.
+class PastedTextValidator : public QValidator {
+public:
+    PastedTextValidator(QObject* owner, int maxBytes, std::function<bool(QChar)> accept)
+        : QValidator(owner), maxBytes_(maxBytes), accept_(std::move(accept)) {}
+    State validate(QString& input, int&) const override {
+        for (const QChar c : input) {
+            if (!accept_(c)) return Invalid;
+        }
+        return static_cast<int>(GbkLength(input.toStdString())) <= maxBytes_ ? Acceptable : Invalid;
+    }
+
+private:
+    int maxBytes_;
+    std::function<bool(QChar)> accept_;
+};
+
+bool IsNotAscii(QChar c) { return c.unicode() >= 127; }
+
 constexpr const char* kIntroduction =
     "诸葛神数相传出自三国时蜀汉丞相诸葛亮之手，是一种以汉字笔画起数、以签诗指点迷津的古老测字方法。\n"
     "测算之前，请先静下心来，把心中想问的一件事默念清楚，不要同时牵挂几件事。\n"
@@ -75,9 +97,11 @@ TFrmcezhi::TFrmcezhi(QWidget* parent) : QDialog(parent) {
     row->addWidget(MakeLabel("LabelPrompt", "请输入你测试的三个字:", this));
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         const QByteArray name = QStringLiteral("Char%1").arg(i + 1).toLatin1();
-        auto* box = MakeGbkBox(name.constData(), 2, this);
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QString::fromLatin1(name));
         box->setFixedWidth(40);
-        box->installEventFilter(new TypedCharacterFilter(this, [](QChar c) { return c.unicode() >= 127; }));
+        box->installEventFilter(new TypedCharacterFilter(this, IsNotAscii));
+        box->setValidator(new PastedTextValidator(box, 2, IsNotAscii));
         boxes_[i] = box;
         row->addWidget(box);
     }
@@ -113,6 +137,7 @@ TFrmzhiwen::TFrmzhiwen(QWidget* parent) : QDialog(parent), errors_(this) {
     code_->setObjectName(QStringLiteral("edtCode"));
     code_->setMaxLength(5);
     code_->installEventFilter(new TypedCharacterFilter(this, [](QChar c) { return c == QLatin1Char('o') || c == QLatin1Char('x'); }));
+    code_->setValidator(new PastedTextValidator(code_, 5, [](QChar c) { return QStringLiteral("oxOX").contains(c); }));
     row->addWidget(code_, 1);
     auto* reckon = MakeButton("BtnReckon", "测算", this, [this] { Reckon(); });
     reckon->setStyleSheet(QStringLiteral("color: red;"));
