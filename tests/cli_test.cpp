@@ -175,6 +175,11 @@ TEST(Cli, BadInputGetsAnAnswer) {
         {"report", "bazi", "--year"}, {"report", "bazi", "--surname"}, {"report", "name", "--given"},
         {"report", "star", "--day"}, {"report", "bazi", "--minute"}, {"report", "bazi", "--blood"},
         {"chart", "--month", "1", "--day", "1", "--hour", "1", "--minute", "1", "--year"},
+        {"chart", "--year", "1980", "--month", "1", "--day", "1", "--hour", "1", "--minute"},
+        {"chart", "--year", "1980", "--month", "1", "--day", "1", "--hour", "1", "--minute", "1", "--sex"},
+        {"report", "bazi", "--sex"}, {"report", "bazi", "--calendar"}, {"report", "bazi", "--hour"},
+        {"report", "bazi", "--month"}, {"report", "birthinfo", "--true-solar-time", "--place"},
+        {"suggest", "张", "--length"}, {"solar", "2020-1-1", "--leap"}, {"--encoding"},
     };
     for (const auto& command : commands) {
         for (const std::string& value : values) {

@@ -96,7 +96,7 @@ Options:
   --help                   show this text
 
 Exit status: 0 success, 1 after a notice (on standard error), 2 usage error,
-3 knowledge-store or conversion error.
+3 knowledge-store or conversion error, or a reading that stopped before its end.
 )";
 
 }  // namespace

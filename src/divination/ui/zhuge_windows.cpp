@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <algorithm>
 #include <functional>
 
 #include "divination/zhuge.hpp"
@@ -48,25 +49,29 @@ private:
     std::function<bool(QChar)> accept_;
 };
 
-// Pasted text obeys the rule of typed text: every character must pass `accept`, and the whole
-// must fit in `maxBytes` GBK bytes.
+// Pasted text obeys the rule of typed text: `accept` decides on the whole text.
 class PastedTextValidator : public QValidator {
 public:
-    PastedTextValidator(QObject* owner, int maxBytes, std::function<bool(QChar)> accept)
-        : QValidator(owner), maxBytes_(maxBytes), accept_(std::move(accept)) {}
-    State validate(QString& input, int&) const override {
-        for (const QChar c : input) {
-            if (!accept_(c)) return Invalid;
-        }
-        return static_cast<int>(GbkLength(input.toStdString())) <= maxBytes_ ? Acceptable : Invalid;
-    }
+    PastedTextValidator(QObject* owner, std::function<bool(const QString&)> accept)
+        : QValidator(owner), accept_(std::move(accept)) {}
+    State validate(QString& input, int&) const override { return accept_(input) ? Acceptable : Invalid; }
 
 private:
-    int maxBytes_;
-    std::function<bool(QChar)> accept_;
+    std::function<bool(const QString&)> accept_;
 };
 
 bool IsNotAscii(QChar c) { return c.unicode() >= 127; }
+
+// Empty, or one Chinese character: one character that is two bytes in GBK.
+bool IsOneChineseCharacter(const QString& text) {
+    return text.isEmpty() || (text.size() == 1 && IsNotAscii(text.front()) && GbkLength(text.toStdString()) == 2);
+}
+
+// At most five fingerprint letters, o or x in either case.
+bool IsFingerprintCode(const QString& text) {
+    return text.size() <= 5 &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return QStringLiteral("oxOX").contains(c); });
+}
 
 constexpr const char* kIntroduction =
     "诸葛神数相传出自三国时蜀汉丞相诸葛亮之手，是一种以汉字笔画起数、以签诗指点迷津的古老测字方法。\n"
@@ -101,7 +106,7 @@ TFrmcezhi::TFrmcezhi(QWidget* parent) : QDialog(parent) {
         box->setObjectName(QString::fromLatin1(name));
         box->setFixedWidth(40);
         box->installEventFilter(new TypedCharacterFilter(this, IsNotAscii));
-        box->setValidator(new PastedTextValidator(box, 2, IsNotAscii));
+        box->setValidator(new PastedTextValidator(box, IsOneChineseCharacter));
         boxes_[i] = box;
         row->addWidget(box);
     }
@@ -137,7 +142,7 @@ TFrmzhiwen::TFrmzhiwen(QWidget* parent) : QDialog(parent), errors_(this) {
     code_->setObjectName(QStringLiteral("edtCode"));
     code_->setMaxLength(5);
     code_->installEventFilter(new TypedCharacterFilter(this, [](QChar c) { return c == QLatin1Char('o') || c == QLatin1Char('x'); }));
-    code_->setValidator(new PastedTextValidator(code_, 5, [](QChar c) { return QStringLiteral("oxOX").contains(c); }));
+    code_->setValidator(new PastedTextValidator(code_, IsFingerprintCode));
     row->addWidget(code_, 1);
     auto* reckon = MakeButton("BtnReckon", "测算", this, [this] { Reckon(); });
     reckon->setStyleSheet(QStringLiteral("color: red;"));
