@@ -16,7 +16,7 @@ namespace varnel {
 // The rows each statement answered during the current command, by file, statement and limit.
 struct LookupMemo {
     using Key = std::tuple<std::filesystem::path::string_type, std::string, std::size_t>;
-    std::map<Key, std::vector<Row>, std::less<>> answers;
+    std::map<Key, std::vector<Row>> answers;
 };
 
 namespace {
@@ -29,7 +29,7 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 // A file: URI for the path. The knowledge files never change while the program runs, so they
-// are opened immutable: no locks and no look for a journal, which halves the cost of an open.
+// are opened immutable: no locks and no look for a journal, a third fewer system calls per open.
 std::string ImmutableUri(const std::filesystem::path& file) {
     const auto path = std::filesystem::absolute(file).generic_u8string();
     // A drive path (C:/...) takes a leading slash.

@@ -51,8 +51,8 @@ private:
 };
 
 // Runs one statement on a read-only connection of its own to `file`, reads at most `limit`
-// rows and closes the connection. Every failure throws StoreError; a missing file is never
-// created.
+// rows and closes the connection (inside a LookupMemoScope, a repeated statement answers
+// without it). Every failure throws StoreError; a missing file is never created.
 std::vector<Row> QueryRows(const std::filesystem::path& file, std::string_view sql,
                            std::size_t limit = static_cast<std::size_t>(-1));
 std::optional<Row> QueryFirstRow(const std::filesystem::path& file, std::string_view sql);
