@@ -25,19 +25,11 @@
 #include "app/main_window.hpp"
 #include "divination/ui/library_windows.hpp"
 #include "text/gbk.hpp"
+#include "qt_test_support.hpp"
 
 using varnel::app::TFrmmain;
 
 namespace {
-
-QString U(const char* text) { return QString::fromUtf8(text); }
-
-template <typename T>
-T* Find(QWidget& window, const char* name) {
-    T* widget = window.findChild<T*>(QString::fromLatin1(name));
-    if (widget == nullptr) qFatal("no control %s", name);
-    return widget;
-}
 
 QPushButton* Button(QWidget& parent, const QString& caption) {
     for (QPushButton* b : parent.findChildren<QPushButton*>()) {

@@ -26,19 +26,11 @@
 #include "readings/ui/net_name_window.hpp"
 #include "text/gbk.hpp"
 #include "ui/message_boxes.hpp"
+#include "qt_test_support.hpp"
 
 using varnel::app::TFrmmain;
 
 namespace {
-
-QString U(const char* text) { return QString::fromUtf8(text); }
-
-template <typename T>
-T* Find(QWidget& window, const char* name) {
-    T* widget = window.findChild<T*>(QString::fromLatin1(name));
-    if (widget == nullptr) qFatal("no control %s", name);
-    return widget;
-}
 
 // What a user may paste into a field.
 const QStringList& BadTexts() {

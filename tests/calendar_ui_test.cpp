@@ -6,19 +6,11 @@
 #include <QtTest>
 
 #include "calendar/ui/calendar_window.hpp"
+#include "qt_test_support.hpp"
 
 using varnel::ui::DateWin;
 
 namespace {
-
-QString U(const char* text) { return QString::fromUtf8(text); }
-
-template <typename T>
-T* Find(QWidget& window, const QString& name) {
-    T* widget = window.findChild<T*>(name);
-    if (widget == nullptr) qFatal("no control %s", qPrintable(name));
-    return widget;
-}
 
 QLabel* DayCell(QWidget& window, int cell) { return Find<QLabel>(window, QStringLiteral("LabelDay%1").arg(cell)); }
 QLabel* NoteCell(QWidget& window, int cell) { return Find<QLabel>(window, QStringLiteral("LabelNote%1").arg(cell)); }

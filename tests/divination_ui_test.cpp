@@ -21,6 +21,7 @@
 #include "test_support.hpp"
 #include "divination/ui/qigua_window.hpp"
 #include "divination/ui/zhuge_windows.hpp"
+#include "qt_test_support.hpp"
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>
@@ -28,15 +29,6 @@
 using varnel::ui::TFrmQigua;
 
 namespace {
-
-QString U(const char* text) { return QString::fromUtf8(text); }
-
-template <typename T>
-T* Find(QWidget& window, const QString& name) {
-    T* widget = window.findChild<T*>(name);
-    if (widget == nullptr) qFatal("no control %s", qPrintable(name));
-    return widget;
-}
 
 QPushButton* Toss(QWidget& window, int coin) { return Find<QPushButton>(window, QStringLiteral("BtnToss%1").arg(coin)); }
 

@@ -10,20 +10,12 @@
 #include "names/ui/change_name_window.hpp"
 #include "names/ui/name_come_window.hpp"
 #include "test_support.hpp"
+#include "qt_test_support.hpp"
 
 using varnel::ui::TFrmChangeName;
 using varnel::ui::TFrmNameCome;
 
 namespace {
-
-QString U(const char* text) { return QString::fromUtf8(text); }
-
-template <typename T>
-T* Find(QWidget& window, const char* name) {
-    T* widget = window.findChild<T*>(QString::fromLatin1(name));
-    if (widget == nullptr) qFatal("no control %s", name);
-    return widget;
-}
 
 QStringList Items(QComboBox* box) {
     QStringList items;

@@ -10,19 +10,11 @@
 #include "names/numerology.hpp"
 #include "numbers/number_tests.hpp"
 #include "numbers/ui/number_windows.hpp"
+#include "qt_test_support.hpp"
 
 using namespace varnel::ui;
 
 namespace {
-
-QString U(const char* text) { return QString::fromUtf8(text); }
-
-template <typename T>
-T* Find(QWidget& window, const char* name) {
-    T* widget = window.findChild<T*>(QString::fromLatin1(name));
-    if (widget == nullptr) qFatal("no control %s", name);
-    return widget;
-}
 
 // Runs `action`, expecting one modal message box; answers its text and closes it.
 QString MessageOf(const std::function<void()>& action) {

@@ -7,17 +7,9 @@
 #include <QtTest>
 
 #include "readings/ui/net_name_window.hpp"
+#include "qt_test_support.hpp"
 
 namespace {
-
-QString U(const char* text) { return QString::fromUtf8(text); }
-
-template <typename T>
-T* Find(QWidget& window, const char* name) {
-    T* widget = window.findChild<T*>(QString::fromLatin1(name));
-    if (widget == nullptr) qFatal("no control %s", name);
-    return widget;
-}
 
 }  // namespace
 
