@@ -14,7 +14,8 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
-#include <set>
+#include <string_view>
+#include <utility>
 
 #include "app/main_window.hpp"
 #include "calendar/ui/calendar_window.hpp"
@@ -75,7 +76,7 @@ QString ErrorBox(const QString& text) { return varnel::ui::kProgramTitle + QLati
 bool IsClockMinute(const QString& text) {
     bool ok = false;
     const int minute = text.toInt(&ok);
-    return ok && minute >= 0 && minute <= 59 && text == text.trimmed();
+    return ok && minute >= 0 && minute <= 59;
 }
 
 // The main window's panel, as a user leaves it before changing one field.
@@ -108,8 +109,9 @@ QString PanelReply(const QString& field, const QString& text, const QString& com
         return t.isEmpty() ? Notice("请选择出生日!") : ErrorBox(QStringLiteral("'1980-1-%1' is not a valid date").arg(t));
     }
     if (field == QLatin1String("Shour")) {
-        // The clock hour is read from bytes 4-5 of the item ("午 12"); a number that is no hour gets
-        // the hour's notice, a text that is no number the conversion error with what was read.
+        // The clock hour is read from GBK bytes 4-5 of the item ("午 12"): "99999" reads 99, no
+        // hour, and gets the hour's notice; "' or '1'='1" reads "r", full-width digits and 张 are
+        // cut in half ("??"), shorter texts read nothing: conversion errors with what was read.
         if (t.isEmpty() || t == QLatin1String("99999")) return Notice("请选择出生小时!");
         const QString read = t == QLatin1String("' or '1'='1") ? QStringLiteral("r")
                              : t.startsWith(QChar(0xFF11)) || t.startsWith(QChar(0x5F20)) ? QStringLiteral("??")
