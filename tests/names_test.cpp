@@ -270,14 +270,6 @@ TEST_F(NameReportFixture, AFailingSancai2009LookupIsTheErrorBoxAfterTheGridBlock
     EXPECT_FALSE(report.Visible());
 }
 
-Lines ReadExpected(const std::string& name) {
-    std::ifstream in(std::string(VARNEL_FIXTURES) + "/reports/" + name);
-    EXPECT_TRUE(in) << name;
-    Lines lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 TEST(NameReport, MatchesTheReportsWorkedOutByHand) {
     const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
         {"name-single.txt", "张", "三丰", "1980", "1"},
@@ -296,7 +288,7 @@ TEST(NameReport, MatchesTheReportsWorkedOutByHand) {
         ReportSink report;
         testing::RecordingNotifier notifier;
         NameReport(panel, input, report, notifier, 2026);
-        const Lines expected = ReadExpected(file);
+        const Lines expected = testing::ReadExpectedReport(file);
         const Lines& actual = report.Lines();
         for (std::size_t i = 0; i < std::min(actual.size(), expected.size()); ++i) {
             EXPECT_EQ(actual[i], expected[i]) << file << " line " << i + 1;

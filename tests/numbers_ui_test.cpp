@@ -16,22 +16,6 @@ using namespace varnel::ui;
 
 namespace {
 
-// Runs `action`, expecting one modal message box; answers its text and closes it.
-QString MessageOf(const std::function<void()>& action) {
-    QString text = QStringLiteral("<no message>");
-    QTimer timer;  // stopped with the scope, so it cannot fire into a later call
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->windowTitle() + QLatin1Char('|') + box->text();
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    timer.start(0);
-    action();
-    return text;
-}
-
 void Type(QWidget* widget, const QString& text) {
     for (const QChar c : text) QTest::keyClick(widget, c.toLatin1());
 }

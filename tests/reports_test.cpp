@@ -55,14 +55,6 @@ struct ReportRun {
     }
 };
 
-Lines ReadExpected(const std::string& name) {
-    std::ifstream in(std::string(VARNEL_FIXTURES) + "/reports/" + name);
-    EXPECT_TRUE(in) << name;
-    Lines lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 void ExpectSameLines(const Lines& actual, const Lines& expected, const std::string& name) {
     for (std::size_t i = 0; i < std::min(actual.size(), expected.size()); ++i) {
         EXPECT_EQ(actual[i], expected[i]) << name << " line " << i + 1;
@@ -87,7 +79,7 @@ TEST(DetailedReport, MatchesTheReportsWorkedOutByHand) {
     for (const GoldenCase& c : kGoldenCases) {
         ReportRun run(c.panel);
         const std::string name = std::string("bazi-") + c.name + ".txt";
-        ExpectSameLines(run.Detailed(), ReadExpected(name), name);
+        ExpectSameLines(run.Detailed(), testing::ReadExpectedReport(name), name);
         EXPECT_TRUE(run.report.Visible());
         EXPECT_TRUE(run.notifier.notices.empty());
     }
@@ -101,7 +93,7 @@ TEST(BirthInformationReport, MatchesTheReportsWorkedOutByHand) {
     };
     for (const auto& [kind, name] : kinds) {
         ReportRun run(ZhangSan());
-        ExpectSameLines(run.Information(kind), ReadExpected(name), name);
+        ExpectSameLines(run.Information(kind), testing::ReadExpectedReport(name), name);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <gtest/gtest.h>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -61,5 +62,16 @@ inline void WriteFixtureDb(const std::filesystem::path& file, const std::string&
     sqlite3_close(db);
     if (rc != SQLITE_OK) throw std::runtime_error("fixture SQL failed: " + message);
 }
+
+#ifdef VARNEL_FIXTURES
+// The lines of a golden report under tests/fixtures/reports.
+inline std::vector<std::string> ReadExpectedReport(const std::string& name) {
+    std::ifstream in(std::string(VARNEL_FIXTURES) + "/reports/" + name);
+    EXPECT_TRUE(in) << name;
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+#endif
 
 }  // namespace varnel::testing

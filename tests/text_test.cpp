@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "gbk_reference.hpp"
 #include "text/conversion_error.hpp"
 #include "text/date_serial.hpp"
 #include "text/gbk.hpp"
@@ -38,22 +39,6 @@ TEST(Gbk, CopyCountsBytes) {
     EXPECT_EQ(GbkCopy("abc", 5, 2), "");
 }
 
-// GbkCopy computed the long way: convert, cut the bytes, mark a cut double-byte character.
-std::string GbkCopyThroughBytes(std::string_view utf8, std::size_t start, std::size_t count) {
-    const std::string gbk = ToGbk(utf8);
-    const std::size_t first = start < 1 ? 0 : start - 1;
-    std::string bytes;
-    for (std::size_t pos = 0; pos < gbk.size() && pos < first + count;) {
-        const std::size_t len = static_cast<unsigned char>(gbk[pos]) >= 0x81 && pos + 1 < gbk.size() ? 2 : 1;
-        if (pos + len > first) {
-            if (pos >= first && pos + len <= first + count) bytes.append(gbk, pos, len);
-            else bytes.push_back('?');
-        }
-        pos += len;
-    }
-    return FromGbk(bytes);
-}
-
 TEST(Gbk, LengthAndCopyAgreeWithTheConvertedBytes) {
     // Basic ideographs and ASCII (counted without converting), the last ideograph GBK has
     // (U+9FA5) and the first it lacks (U+9FA6), full-width punctuation, an emoji.
@@ -63,7 +48,7 @@ TEST(Gbk, LengthAndCopyAgreeWithTheConvertedBytes) {
         EXPECT_EQ(GbkLength(text), ToGbk(text).size()) << text;
         for (std::size_t start = 0; start <= text.size() + 2; ++start) {
             for (std::size_t count = 0; count <= text.size() + 2; ++count) {
-                EXPECT_EQ(GbkCopy(text, start, count), GbkCopyThroughBytes(text, start, count))
+                EXPECT_EQ(GbkCopy(text, start, count), testing::GbkCopyThroughBytes(text, start, count))
                     << text << " " << start << " " << count;
             }
         }

@@ -14,15 +14,12 @@
 // Examples: 张 11, 王 4, 李 7, 刘 15, 陈 16, 林 8, 江 7, 郑 19, 苏 22, 胡 11, 肖 9, 陆 16.
 #include "strokes.hpp"
 
-#include <bzlib.h>
-
 #include <array>
-#include <cstdio>
-#include <stdexcept>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "bzip2_text.hpp"
 #include "text/gbk.hpp"
 
 namespace varnel::knowledge {
@@ -52,22 +49,6 @@ int RadicalStrokes(int radical) {
     return strokes;
 }
 
-std::string ReadBzip2(const std::filesystem::path& path) {
-    FILE* file = std::fopen(path.string().c_str(), "rb");
-    if (file == nullptr) throw std::runtime_error(path.string() + ": cannot be read");
-    int error = BZ_OK;
-    BZFILE* bz = BZ2_bzReadOpen(&error, file, 0, 0, nullptr, 0);
-    std::string text;
-    char buffer[1 << 16];
-    while (error == BZ_OK) {
-        const int n = BZ2_bzRead(&error, bz, buffer, sizeof buffer);
-        if (n > 0) text.append(buffer, static_cast<std::size_t>(n));
-    }
-    BZ2_bzReadClose(&error, bz);
-    std::fclose(file);
-    return text;
-}
-
 CodePoint ParseCodePoint(std::string_view text) {  // "U+5F20"
     return static_cast<CodePoint>(std::stoul(std::string(text.substr(2)), nullptr, 16));
 }
@@ -85,7 +66,7 @@ struct Unihan {
     }
 
     void Read(const std::filesystem::path& path) {
-        const std::string text = ReadBzip2(path);
+        const std::string text = tools::ReadBzip2(path);
         std::size_t start = 0;
         while (start < text.size()) {
             std::size_t end = text.find('\n', start);

@@ -5,11 +5,9 @@
 // from Unihan kMandarin, whose first value is the customary reading; a few characters read
 // otherwise as surnames or in the reading's own rules are fixed below. Only the initial letter
 // of a syllable is ever used.
-#include <bzlib.h>
 #include <iconv.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -17,6 +15,8 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "bzip2_text.hpp"
 
 namespace {
 
@@ -28,22 +28,6 @@ const std::map<std::string, std::string> kFixedReadings = {
     {"秘", "bi"},    {"种", "chong"}, {"召", "shao"}, {"莘", "shen"},  {"繁", "po"},
     {"句", "gou"},   {"阚", "kan"},  {"隗", "wei"},  {"冼", "xian"},  {"员", "yun"},
 };
-
-std::string ReadBzip2(const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) throw std::runtime_error(path + ": cannot be read");
-    int error = BZ_OK;
-    BZFILE* bz = BZ2_bzReadOpen(&error, file, 0, 0, nullptr, 0);
-    std::string text;
-    char buffer[1 << 16];
-    while (error == BZ_OK) {
-        const int n = BZ2_bzRead(&error, bz, buffer, sizeof buffer);
-        if (n > 0) text.append(buffer, static_cast<std::size_t>(n));
-    }
-    BZ2_bzReadClose(&error, bz);
-    std::fclose(file);
-    return text;
-}
 
 std::string EncodeUtf8(char32_t c) {
     std::string s;
@@ -110,7 +94,7 @@ int main(int argc, char** argv) {
     try {
         // kMandarin readings by character (UTF-8).
         std::map<std::string, std::string> readings;
-        const std::string text = ReadBzip2(unihan + "/Unihan_Readings.txt.bz2");
+        const std::string text = varnel::tools::ReadBzip2(unihan + "/Unihan_Readings.txt.bz2");
         std::size_t start = 0;
         while (start < text.size()) {
             std::size_t end = text.find('\n', start);
